@@ -1,0 +1,133 @@
+#include "ProjectSettings.h"
+
+TCalendarDesign TProjectSettings::CalendarDesign() const {
+  return {CalendarDesign_cboFont,          CalendarDesign_edtFontSize,
+          CalendarDesign_edtTextColor,     CalendarDesign_edtBGColorDay,
+          CalendarDesign_edtBGColorHeader, CalendarDesign_edtTextColorHeader,
+          CalendarDesign_edtBGColorCal,    CalendarDesign_edtBorderSize,
+          CalendarDesign_edtBorderType,    CalendarDesign_edtBorderColor,
+          CalendarDesign_cboDateFormat};
+}
+
+void TProjectSettings::SetCalendarDesign(const TCalendarDesign& d) {
+  CalendarDesign_cboFont = d.cboFont;
+  CalendarDesign_edtFontSize = d.edtFontSize;
+  CalendarDesign_edtTextColor = d.edtTextColor;
+  CalendarDesign_edtBGColorDay = d.edtBGColorDay;
+  CalendarDesign_edtBGColorHeader = d.edtBGColorHeader;
+  CalendarDesign_edtTextColorHeader = d.edtTextColorHeader;
+  CalendarDesign_edtBGColorCal = d.edtBGColorCal;
+  CalendarDesign_edtBorderSize = d.edtBorderSize;
+  CalendarDesign_edtBorderType = d.edtBorderType;
+  CalendarDesign_edtBorderColor = d.edtBorderColor;
+  CalendarDesign_cboDateFormat = d.cboDateFormat;
+}
+
+const std::vector<TSettingKey>& ProjectSettingKeys() {
+  static const std::vector<TSettingKey> keys = {
+      {"edtFormTitel", TSettingKind::Text, &TProjectSettings::edtFormTitel},
+      {"memoEinleitung", TSettingKind::Text, &TProjectSettings::memoEinleitung},
+      {"memoTextEnde", TSettingKind::Text, &TProjectSettings::memoTextEnde},
+      {"edtTabWidth", TSettingKind::Text, &TProjectSettings::edtTabWidth},
+      {"cboTabAusrichtung", TSettingKind::Int, &TProjectSettings::cboTabAusrichtung},
+      {"chkPrintButton", TSettingKind::Bool, &TProjectSettings::chkPrintButton},
+      {"chkResetButton", TSettingKind::Bool, &TProjectSettings::chkResetButton},
+      {"edtPrint", TSettingKind::Text, &TProjectSettings::edtPrint},
+      {"edtSendenButton", TSettingKind::Text, &TProjectSettings::edtSendenButton},
+      {"edtCancelButton", TSettingKind::Text, &TProjectSettings::edtCancelButton},
+      {"ComboFormType", TSettingKind::Int, &TProjectSettings::ComboFormType},
+      {"cboFontHeader", TSettingKind::Text, &TProjectSettings::cboFontHeader},
+      {"edtSizeHeader", TSettingKind::Text, &TProjectSettings::edtSizeHeader},
+      {"cboFontForm", TSettingKind::Text, &TProjectSettings::cboFontForm},
+      {"edtSizeForm", TSettingKind::Text, &TProjectSettings::edtSizeForm},
+      {"edtBGPicture", TSettingKind::Text, &TProjectSettings::edtBGPicture},
+      {"edtHGColor", TSettingKind::Colour, &TProjectSettings::edtHGColor},
+      {"edtHeaderColor", TSettingKind::Colour, &TProjectSettings::edtHeaderColor},
+      {"edtTextColor", TSettingKind::Colour, &TProjectSettings::edtTextColor},
+      {"edtTabColor", TSettingKind::Colour, &TProjectSettings::edtTabColor},
+      {"cboStandardButton", TSettingKind::Bool, &TProjectSettings::cboStandardButton},
+      {"edtHintergrundButton", TSettingKind::Colour, &TProjectSettings::edtHintergrundButton},
+      {"edtFarbeButton", TSettingKind::Colour, &TProjectSettings::edtFarbeButton},
+      {"cboRahmenButton", TSettingKind::Text, &TProjectSettings::cboRahmenButton},
+      {"edtStaerkeButton", TSettingKind::Text, &TProjectSettings::edtStaerkeButton},
+      {"cboStaerkeRahmen", TSettingKind::Text, &TProjectSettings::cboStaerkeRahmen},
+      {"cboStandardFeld", TSettingKind::Bool, &TProjectSettings::cboStandardFeld},
+      {"edtHGFormField", TSettingKind::Colour, &TProjectSettings::edtHGFormField},
+      {"edtColorFormField", TSettingKind::Colour, &TProjectSettings::edtColorFormField},
+      {"edtRahmenFormField", TSettingKind::Text, &TProjectSettings::edtRahmenFormField},
+      {"edtStaerkeFormField", TSettingKind::Text, &TProjectSettings::edtStaerkeFormField},
+      {"cboRahmenFormField", TSettingKind::Text, &TProjectSettings::cboRahmenFormField},
+      {"cboFontFormField", TSettingKind::Text, &TProjectSettings::cboFontFormField},
+      {"edtSizeFormField", TSettingKind::Text, &TProjectSettings::edtSizeFormField},
+      {"cboSchriftFormEinheit", TSettingKind::Text, &TProjectSettings::cboSchriftFormEinheit},
+      {"edtFontColorFormField", TSettingKind::Colour, &TProjectSettings::edtFontColorFormField},
+      {"Bootstrap_edtHGColor", TSettingKind::Colour, &TProjectSettings::Bootstrap_edtHGColor},
+      {"Bootstrap_edtHeaderColor", TSettingKind::Colour, &TProjectSettings::Bootstrap_edtHeaderColor},
+      {"Bootstrap_edtTextColor", TSettingKind::Colour, &TProjectSettings::Bootstrap_edtTextColor},
+      {"Bootstrap_cboFontHeader", TSettingKind::Text, &TProjectSettings::Bootstrap_cboFontHeader},
+      {"Bootstrap_cboFontForm", TSettingKind::Text, &TProjectSettings::Bootstrap_cboFontForm},
+      {"Bootstrap_edtSizeHeader", TSettingKind::Text, &TProjectSettings::Bootstrap_edtSizeHeader},
+      {"Bootstrap_edtSizeForm", TSettingKind::Text, &TProjectSettings::Bootstrap_edtSizeForm},
+      {"BootstrapFormFieldBackground", TSettingKind::Colour, &TProjectSettings::BootstrapFormFieldBackground},
+      {"Bootstrap_SpinBoxLeftColumn", TSettingKind::Int, &TProjectSettings::Bootstrap_SpinBoxLeftColumn},
+      {"Bootstrap_ComboFormFieldSize", TSettingKind::Int, &TProjectSettings::Bootstrap_ComboFormFieldSize},
+      {"Bootstrap_CheckBoxSendButton", TSettingKind::Bool, &TProjectSettings::Bootstrap_CheckBoxSendButton},
+      {"Bootstrap_SendButtonFontColorStandard", TSettingKind::Colour, &TProjectSettings::Bootstrap_SendButtonFontColorStandard},
+      {"Bootstrap_SendButtonBackgroundStandard", TSettingKind::Colour, &TProjectSettings::Bootstrap_SendButtonBackgroundStandard},
+      {"Bootstrap_SendButtonFontMouseOver", TSettingKind::Colour, &TProjectSettings::Bootstrap_SendButtonFontMouseOver},
+      {"Bootstrap_SendButtonBackgroundMouseOver", TSettingKind::Colour, &TProjectSettings::Bootstrap_SendButtonBackgroundMouseOver},
+      {"Bootstrap_CheckBoxResetButton", TSettingKind::Bool, &TProjectSettings::Bootstrap_CheckBoxResetButton},
+      {"Bootstrap_ResetButtonFontColorStandard", TSettingKind::Colour, &TProjectSettings::Bootstrap_ResetButtonFontColorStandard},
+      {"Bootstrap_ResetButtonBackgroundStandard", TSettingKind::Colour, &TProjectSettings::Bootstrap_ResetButtonBackgroundStandard},
+      {"Bootstrap_ResetButtonFontMouseOver", TSettingKind::Colour, &TProjectSettings::Bootstrap_ResetButtonFontMouseOver},
+      {"Bootstrap_ResetButtonBackgroundMouseOver", TSettingKind::Colour, &TProjectSettings::Bootstrap_ResetButtonBackgroundMouseOver},
+      {"Bootstrap_CheckBoxPrintButton", TSettingKind::Bool, &TProjectSettings::Bootstrap_CheckBoxPrintButton},
+      {"Bootstrap_PrintButtonFontColorStandard", TSettingKind::Colour, &TProjectSettings::Bootstrap_PrintButtonFontColorStandard},
+      {"Bootstrap_PrintButtonBackgroundStandard", TSettingKind::Colour, &TProjectSettings::Bootstrap_PrintButtonBackgroundStandard},
+      {"Bootstrap_PrintButtonFontMouseOver", TSettingKind::Colour, &TProjectSettings::Bootstrap_PrintButtonFontMouseOver},
+      {"Bootstrap_PrintButtonBackgroundMouseOver", TSettingKind::Colour, &TProjectSettings::Bootstrap_PrintButtonBackgroundMouseOver},
+      {"edtEMail", TSettingKind::Text, &TProjectSettings::edtEMail},
+      {"edtEMail1", TSettingKind::Text, &TProjectSettings::edtEMail1},
+      {"edtEMail2", TSettingKind::Text, &TProjectSettings::edtEMail2},
+      {"cbCryptAddr", TSettingKind::Bool, &TProjectSettings::cbCryptAddr},
+      {"cboMailFormat", TSettingKind::Text, &TProjectSettings::cboMailFormat},
+      {"edtBetreff", TSettingKind::Text, &TProjectSettings::edtBetreff},
+      {"edtTitel", TSettingKind::Text, &TProjectSettings::edtTitel},
+      {"edtDanke", TSettingKind::Text, &TProjectSettings::edtDanke},
+      {"chkAbsender", TSettingKind::Bool, &TProjectSettings::chkAbsender},
+      {"cboTarget", TSettingKind::Text, &TProjectSettings::cboTarget},
+      {"ip_informationen", TSettingKind::Bool, &TProjectSettings::ip_informationen},
+      {"HTMLExportFileName", TSettingKind::Text, &TProjectSettings::HTMLExportFileName},
+      {"IPErrorPage", TSettingKind::Text, &TProjectSettings::IPErrorPage},
+      {"FileErrorPage", TSettingKind::Text, &TProjectSettings::FileErrorPage},
+      {"CaptchaErrorPage", TSettingKind::Text, &TProjectSettings::CaptchaErrorPage},
+      {"CaptchaErrorMessage", TSettingKind::Text, &TProjectSettings::CaptchaErrorMessage},
+      {"encoding", TSettingKind::Text, &TProjectSettings::encoding},
+      {"tax", TSettingKind::Text, &TProjectSettings::tax},
+      {"HtmlTemplate", TSettingKind::Base64, &TProjectSettings::HtmlTemplate},
+      {"hide_empty_fields", TSettingKind::Bool, &TProjectSettings::hide_empty_fields},
+      {"kopie_absender", TSettingKind::Bool, &TProjectSettings::kopie_absender},
+      {"HtmlTemplate", TSettingKind::Base64, &TProjectSettings::HtmlTemplate},
+      {"HtmlTemplateBootstrap", TSettingKind::Base64, &TProjectSettings::HtmlTemplateBootstrap},
+      {"ProjectSettings_author", TSettingKind::Text, &TProjectSettings::ProjectSettings_author},
+      {"ProjectSettings_comment", TSettingKind::Text, &TProjectSettings::ProjectSettings_comment},
+      {"ProjectSettings_title", TSettingKind::Text, &TProjectSettings::ProjectSettings_title},
+      {"ProjectSettings_company", TSettingKind::Text, &TProjectSettings::ProjectSettings_company},
+      {"ProjectSettings_url", TSettingKind::Text, &TProjectSettings::ProjectSettings_url},
+      {"CalendarDesign_cboFont", TSettingKind::Text, &TProjectSettings::CalendarDesign_cboFont},
+      {"CalendarDesign_edtFontSize", TSettingKind::Text, &TProjectSettings::CalendarDesign_edtFontSize},
+      {"CalendarDesign_edtTextColor", TSettingKind::Colour, &TProjectSettings::CalendarDesign_edtTextColor},
+      {"CalendarDesign_edtBGColorDay", TSettingKind::Colour, &TProjectSettings::CalendarDesign_edtBGColorDay},
+      {"CalendarDesign_edtBGColorHeader", TSettingKind::Colour, &TProjectSettings::CalendarDesign_edtBGColorHeader},
+      {"CalendarDesign_edtTextColorHeader", TSettingKind::Colour, &TProjectSettings::CalendarDesign_edtTextColorHeader},
+      {"CalendarDesign_edtBGColorCal", TSettingKind::Colour, &TProjectSettings::CalendarDesign_edtBGColorCal},
+      {"CalendarDesign_edtBorderSize", TSettingKind::Text, &TProjectSettings::CalendarDesign_edtBorderSize},
+      {"CalendarDesign_edtBorderType", TSettingKind::Text, &TProjectSettings::CalendarDesign_edtBorderType},
+      {"CalendarDesign_edtBorderColor", TSettingKind::Colour, &TProjectSettings::CalendarDesign_edtBorderColor},
+      {"CalendarDesign_cboDateFormat", TSettingKind::Int, &TProjectSettings::CalendarDesign_cboDateFormat},
+      {"chkCaptcha", TSettingKind::Bool, &TProjectSettings::chkCaptcha},
+      {"edtCaptchaText1", TSettingKind::Text, &TProjectSettings::edtCaptchaText1},
+      {"memoMailtext", TSettingKind::Text, &TProjectSettings::memoMailtext},
+      {"cboFormMailer", TSettingKind::Text, &TProjectSettings::cboFormMailer},  };
+  return keys;
+}

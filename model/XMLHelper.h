@@ -1,0 +1,38 @@
+#pragma once
+// Helpers over pugixml for the program's own XML files: child elements with
+// text values, CR LF line breaks inside values, Booleans as "-1"/"0".
+
+#include <stdexcept>
+#include <string>
+
+#include <pugixml.hpp>
+
+// A value that cannot be converted (Boolean, integer).
+class EConvertError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TXMLHelper {
+ public:
+  TXMLHelper() = delete;
+
+  // A new element of doc, not yet attached: pugixml has no detached nodes, so
+  // this appends it to parent.
+  static pugi::xml_node AddTextElement(pugi::xml_node parent, const std::string& name,
+                                       const std::string& text);
+  // Text of the first direct child of that name, LF turned into CR LF; empty
+  // when missing.
+  static std::string ReadText(const std::string& name, pugi::xml_node parent);
+  static std::string ReadTextDefault(const std::string& name, pugi::xml_node parent,
+                                     const std::string& def);
+  // Boolean of the first child of that name; false when missing or empty;
+  // throws EConvertError for text that is neither a number nor true/false.
+  static bool ReadBool(const std::string& name, pugi::xml_node parent);
+
+  static std::string BoolText(bool value) { return value ? "-1" : "0"; }
+  // Reads a Boolean text as above (throws EConvertError).
+  static bool StrToBool(const std::string& text);
+  // A decimal 32-bit integer; throws EConvertError otherwise.
+  static int StrToInt(const std::string& text);
+};
