@@ -1,0 +1,37 @@
+#pragma once
+// Text routines of the generated page: recipient scrambling, entity
+// conversion, tag stripping, item splitting, block removal, attributes.
+
+#include <string>
+#include <vector>
+
+class FieldList;
+
+// The one-byte key the formmailer script uses to unscramble values.
+constexpr unsigned char kScrambleKey = 0x5A;
+
+// Every byte XOR kScrambleKey (no Base64).
+std::string ScrambleText(const std::string& text);
+// ScrambleText, then Base64; the empty text stays empty.
+std::string EncodeAddress(const std::string& text);
+// Deletes from the first start text through the first end text after it.
+std::string RemoveBetween(const std::string& text, const std::string& startText,
+                          const std::string& endText);
+// Splits at sep, CR and LF outside quotes; leading blanks and tabs skipped,
+// empty parts dropped.
+std::vector<std::string> Split(const std::string& text, char sep);
+// Removes every "<...>" pair.
+std::string StripTags(const std::string& text);
+// Umlauts, sharp s and the euro sign as HTML entities.
+std::string ToEntities(const std::string& text);
+// The formmailer address with every "formmail.php" removed.
+std::string FormmailerFolder(const std::string& address);
+// value="text" or placeholder="text".
+std::string ValueAttr(bool usePlaceholder, const std::string& text);
+// True when a top-level field is named name exactly (items of a check-box
+// list do not count).
+bool FieldNameExists(const FieldList& fields, const std::string& name);
+// The text escaped for the inside of a JavaScript string in double or single
+// quotes: backslash, both quotes, CR, LF, U+2028/2029 and "</" are escaped,
+// so that a user text can never end the string or the script element.
+std::string JsEscape(const std::string& text);
