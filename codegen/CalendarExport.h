@@ -4,6 +4,12 @@
 // Layout 1 is the Bootstrap layout (cal_bootstrap.*, a jQuery UI datepicker
 // per date field); any other layout value means the standard layout (cal.*,
 // one shared DynCal script).
+//
+// The script snippets bring their own <script> elements. The standard field
+// markup builds its DynCal objects inline, so the page template must hold
+// "<!-- JSCAL -->" before the form (in the head). The Bootstrap scripts wait
+// for the window's load event, so they work wherever the marker stands, also
+// when jQuery UI is loaded at the end of the body.
 
 #include <string>
 
@@ -16,7 +22,8 @@ std::string GetCalendarCSS(int layout, const TCalendarDesign& design);
 // page with "<!-- JSCAL -->" replaced by the calendar script: one copy of
 // cal.js for the standard layout, one copy of cal_bootstrap.js per date field
 // (in form order) for the Bootstrap layout. Texts of language fill the month
-// and day names. Throws EInOutError when the script file is missing.
+// and day names; they, the formmailer folder and the field names are escaped
+// for JavaScript strings. Throws EInOutError when the script file is missing.
 std::string InsertCalendarScript(int layout, const std::string& page, const TProject& project,
                                  const std::string& language);
 

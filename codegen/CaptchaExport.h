@@ -2,6 +2,11 @@
 // Captcha spam protection: the block with the picture that the formmailer
 // draws for the page's form number, and the script that loads a new picture.
 // Snippets come from the installation folder's captcha/ subfolder.
+//
+// The standard block is one table row like the field rows (so the template
+// holds "<!-- CAPTCHA -->" among the rows of the form table); the Bootstrap
+// block is one grid row like the field rows. The visitor's answer is posted
+// as "captcha". The refresh snippet brings its own <script> element.
 
 #include <string>
 
