@@ -33,8 +33,11 @@ class TFormField {
 
   virtual ~TFormField() = default;
 
-  // The class name stored in the typ element ("TEinzField", ...).
+  // The class name ("TEinzField", ...).
   virtual std::string ClassName() const = 0;
+  // The name written into the typ element; a check-box-list item is stored as
+  // a check box.
+  virtual std::string XmlTypeName() const { return ClassName(); }
   // The generator kind (0..9; 10 for a check-box-list item).
   virtual int GeneratorKind() const = 0;
   // Key of the type name in lang.ini ("39".."48"; empty for an item).
@@ -49,13 +52,21 @@ class TFormField {
   virtual std::string GetCookieLoadScript(const TGenContext& ctx) const;
   virtual std::string GetCookieSaveScript(const TGenContext& ctx) const;
 
-  // Appends the field's child elements to element (common data here).
+  // Appends the field's child elements to element (the common data and typ
+  // here).
   virtual void SaveToXML(pugi::xml_node element) const;
   // Sets the properties from element's children (common data here). Throws
   // EConvertError for an unreadable Boolean or number.
   virtual void LoadFromXML(pugi::xml_node element);
 
  protected:
+  enum class TGenOp { HtmlCode, CheckScript, CookieLoad, CookieSave, CounterScript };
+
+  // Asks the generator factory for a generator of kind and ctx.Layout, runs
+  // op on it and returns the text; empty when there is no such generator.
+  std::string RunGenerator(int kind, TGenOp op, const TGenContext& ctx,
+                           bool useFieldClass = false) const;
+
   TFormField() = default;
   TFormField(const TFormField&) = default;
   TFormField& operator=(const TFormField&) = default;

@@ -17,12 +17,13 @@ class TXMLHelper {
  public:
   TXMLHelper() = delete;
 
-  // A new element of doc, not yet attached: pugixml has no detached nodes, so
-  // this appends it to parent.
+  // Appends a child element name to parent holding text (no text node for an
+  // empty text) and returns it. Line breaks are stored as LF, one per line of
+  // the value; the file writer turns them into CR LF.
   static pugi::xml_node AddTextElement(pugi::xml_node parent, const std::string& name,
                                        const std::string& text);
-  // Text of the first direct child of that name, LF turned into CR LF; empty
-  // when missing.
+  // Text of the first direct child of that name, LF turned into CR LF (an
+  // existing CR LF stays as it is); empty when missing.
   static std::string ReadText(const std::string& name, pugi::xml_node parent);
   static std::string ReadTextDefault(const std::string& name, pugi::xml_node parent,
                                      const std::string& def);
@@ -31,8 +32,10 @@ class TXMLHelper {
   static bool ReadBool(const std::string& name, pugi::xml_node parent);
 
   static std::string BoolText(bool value) { return value ? "-1" : "0"; }
-  // Reads a Boolean text as above (throws EConvertError).
+  // Reads a Boolean text: any decimal integer (0 false, else true), "true" or
+  // "false" in any case, empty false; anything else throws EConvertError.
   static bool StrToBool(const std::string& text);
-  // A decimal 32-bit integer; throws EConvertError otherwise.
+  // A decimal 32-bit integer with optional sign and nothing else; throws
+  // EConvertError otherwise (also for an empty text or an overflow).
   static int StrToInt(const std::string& text);
 };

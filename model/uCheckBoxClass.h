@@ -9,7 +9,9 @@ class TCheckBoxField : public TFormField {
   std::string ClassName() const override { return "TCheckBoxField"; }
   int GeneratorKind() const override { return 3; }
   std::string TypeKey() const override { return "43"; }
-  std::unique_ptr<TFormField> Clone() const override { return std::make_unique<TCheckBoxField>(*this); }
+  std::unique_ptr<TFormField> Clone() const override {
+    return std::make_unique<TCheckBoxField>(*this);
+  }
 
   std::string GetCookieLoadScript(const TGenContext& ctx) const override;
   std::string GetCookieSaveScript(const TGenContext& ctx) const override;

@@ -10,7 +10,9 @@ class TDropDownField : public TFormField {
   std::string ClassName() const override { return "TDropDownField"; }
   int GeneratorKind() const override { return 2; }
   std::string TypeKey() const override { return "42"; }
-  std::unique_ptr<TFormField> Clone() const override { return std::make_unique<TDropDownField>(*this); }
+  std::unique_ptr<TFormField> Clone() const override {
+    return std::make_unique<TDropDownField>(*this);
+  }
 
   std::string GetCookieLoadScript(const TGenContext& ctx) const override;
   std::string GetCookieSaveScript(const TGenContext& ctx) const override;

@@ -14,7 +14,9 @@ class TMehrzField : public TFormField {
   std::string ClassName() const override { return "TMehrzField"; }
   int GeneratorKind() const override { return 5; }
   std::string TypeKey() const override { return "41"; }
-  std::unique_ptr<TFormField> Clone() const override { return std::make_unique<TMehrzField>(*this); }
+  std::unique_ptr<TFormField> Clone() const override {
+    return std::make_unique<TMehrzField>(*this);
+  }
 
   std::string GetCookieLoadScript(const TGenContext& ctx) const override;
   std::string GetCookieSaveScript(const TGenContext& ctx) const override;

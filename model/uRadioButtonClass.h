@@ -10,7 +10,9 @@ class TRadioField : public TFormField {
   std::string ClassName() const override { return "TRadioField"; }
   int GeneratorKind() const override { return 4; }
   std::string TypeKey() const override { return "45"; }
-  std::unique_ptr<TFormField> Clone() const override { return std::make_unique<TRadioField>(*this); }
+  std::unique_ptr<TFormField> Clone() const override {
+    return std::make_unique<TRadioField>(*this);
+  }
 
   std::string GetCookieLoadScript(const TGenContext& ctx) const override;
   std::string GetCookieSaveScript(const TGenContext& ctx) const override;

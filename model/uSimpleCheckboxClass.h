@@ -5,11 +5,13 @@
 
 class TCheckBoxFieldSimple : public TCheckBoxField {
  public:
-
   std::string ClassName() const override { return "TCheckBoxFieldSimple"; }
+  std::string XmlTypeName() const override { return "TCheckBoxField"; }
   int GeneratorKind() const override { return 10; }
   std::string TypeKey() const override { return ""; }
-  std::unique_ptr<TFormField> Clone() const override { return std::make_unique<TCheckBoxFieldSimple>(*this); }
+  std::unique_ptr<TFormField> Clone() const override {
+    return std::make_unique<TCheckBoxFieldSimple>(*this);
+  }
 
   std::string GetHtmlCode(bool useFieldClass, const TGenContext& ctx) const override;
   std::string GetCheckScript(const TGenContext& ctx) const override;

@@ -4,7 +4,6 @@
 
 class TZwField : public TFormField {
  public:
-
   std::string ClassName() const override { return "TZwField"; }
   int GeneratorKind() const override { return 6; }
   std::string TypeKey() const override { return "44"; }

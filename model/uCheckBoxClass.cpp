@@ -1,0 +1,21 @@
+#include "uCheckBoxClass.h"
+
+#include "XMLHelper.h"
+
+std::string TCheckBoxField::GetCookieLoadScript(const TGenContext& ctx) const {
+  return RunGenerator(GeneratorKind(), TGenOp::CookieLoad, ctx);
+}
+
+std::string TCheckBoxField::GetCookieSaveScript(const TGenContext& ctx) const {
+  return RunGenerator(GeneratorKind(), TGenOp::CookieSave, ctx);
+}
+
+void TCheckBoxField::SaveToXML(pugi::xml_node element) const {
+  TFormField::SaveToXML(element);
+  TXMLHelper::AddTextElement(element, "vorgabewert", Vorgabewert);
+}
+
+void TCheckBoxField::LoadFromXML(pugi::xml_node element) {
+  TFormField::LoadFromXML(element);
+  Vorgabewert = TXMLHelper::ReadText("vorgabewert", element);
+}

@@ -1,0 +1,31 @@
+#include "uSingleLineClass.h"
+
+#include "XMLHelper.h"
+
+std::string TEinzField::GetCookieLoadScript(const TGenContext& ctx) const {
+  return RunGenerator(GeneratorKind(), TGenOp::CookieLoad, ctx);
+}
+
+std::string TEinzField::GetCookieSaveScript(const TGenContext& ctx) const {
+  return RunGenerator(GeneratorKind(), TGenOp::CookieSave, ctx);
+}
+
+void TEinzField::SaveToXML(pugi::xml_node element) const {
+  TFormField::SaveToXML(element);
+  TXMLHelper::AddTextElement(element, "vorgabewert", Vorgabewert);
+  TXMLHelper::AddTextElement(element, "groesse", Groesse);
+  TXMLHelper::AddTextElement(element, "maxLaenge", MaxLaenge);
+  TXMLHelper::AddTextElement(element, "vorgabeloeschen", TXMLHelper::BoolText(VorgabeLoeschen));
+  TXMLHelper::AddTextElement(element, "pflichttyp", std::to_string(PflichtTyp));
+  TXMLHelper::AddTextElement(element, "mindestLaenge", std::to_string(MindestLaenge));
+}
+
+void TEinzField::LoadFromXML(pugi::xml_node element) {
+  TFormField::LoadFromXML(element);
+  Vorgabewert = TXMLHelper::ReadText("vorgabewert", element);
+  Groesse = TXMLHelper::ReadText("groesse", element);
+  MaxLaenge = TXMLHelper::ReadText("maxLaenge", element);
+  VorgabeLoeschen = TXMLHelper::ReadBool("vorgabeloeschen", element);
+  PflichtTyp = TXMLHelper::StrToInt(TXMLHelper::ReadTextDefault("pflichttyp", element, "0"));
+  MindestLaenge = TXMLHelper::StrToInt(TXMLHelper::ReadTextDefault("mindestLaenge", element, "0"));
+}

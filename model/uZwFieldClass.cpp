@@ -1,0 +1,10 @@
+#include "uZwFieldClass.h"
+
+// An intermediate text has only the common data and its typ.
+void TZwField::SaveToXML(pugi::xml_node element) const {
+  TFormField::SaveToXML(element);
+}
+
+void TZwField::LoadFromXML(pugi::xml_node element) {
+  TFormField::LoadFromXML(element);
+}
