@@ -18,9 +18,13 @@ struct LoadResult {
 
 // What a load needs from the program around it.
 struct TLoadEnv {
-  std::string Language = "Deutsch";          // for the error text and the default captcha message
-  std::vector<std::string> FormMailerLinks;  // the user's list; its first entry is the fallback address
+  std::string Language = "Deutsch";  // for the error text and the default captcha message
+  std::vector<std::string>
+      FormMailerLinks;  // the user's list; its first entry is the fallback address
 };
+
+// The project file's text exactly as SaveProject writes it.
+std::string ProjectToXml(const TProject& project);
 
 // Writes the project to path. The previous file stays intact until the new
 // one is complete on disk; a failure leaves it as it was.

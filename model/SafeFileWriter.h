@@ -17,3 +17,24 @@ std::string SerializeXml(const pugi::xml_document& doc);
 
 // Serialises doc and writes it atomically; empty text on success.
 std::string SaveXmlDocument(const pugi::xml_document& doc, const std::string& path);
+
+// Why an XML file could not be read, named as the error dialog names it:
+// Kind "EInOutError" (the file cannot be read) or "EXMLReadError" (its
+// content is no well-formed document).
+struct TXmlReadError {
+  std::string Kind;
+  std::string Message;
+};
+
+// Deepest element nesting that a file may have. Deeper documents are refused
+// before pugixml sees them: destroying a very deep tree can exhaust the stack.
+constexpr int kMaxXmlDepth = 256;
+
+// Parses bytes into doc with the checks pugixml leaves out: valid UTF-8, no NUL
+// byte, nesting of at most kMaxXmlDepth, exactly one document element. DOCTYPE
+// declarations are skipped and their entities never expanded. False (and error
+// filled, doc emptied) when the text is no such document.
+bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadError& error);
+
+// Reads the file at path whole and parses it as ParseXmlText does.
+bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError& error);
