@@ -1,0 +1,182 @@
+#include "codegen/HtmlTools.h"
+
+#include <array>
+#include <utility>
+
+#include "model/FieldList.h"
+#include "shell/Base64.h"
+
+namespace {
+
+// Replaces every occurrence of from (non-empty) by to, scanning left to right
+// without looking at replaced text again.
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
+  std::string result;
+  result.reserve(text.size());
+  std::size_t pos = 0;
+  for (;;) {
+    const std::size_t hit = text.find(from, pos);
+    if (hit == std::string::npos) break;
+    result.append(text, pos, hit - pos);
+    result += to;
+    pos = hit + from.size();
+  }
+  result.append(text, pos, std::string::npos);
+  return result;
+}
+
+bool IsQuote(char c) {
+  return c == '"' || c == '\'';
+}
+
+}  // namespace
+
+std::string ScrambleText(const std::string& text) {
+  std::string result = text;
+  for (char& c : result) c = static_cast<char>(static_cast<unsigned char>(c) ^ kScrambleKey);
+  return result;
+}
+
+std::string EncodeAddress(const std::string& text) {
+  if (text.empty()) return std::string();
+  return Base64Encode(ScrambleText(text));
+}
+
+std::string RemoveBetween(const std::string& text, const std::string& startText,
+                          const std::string& endText) {
+  if (startText.empty() || endText.empty()) return text;
+  const std::size_t start = text.find(startText);
+  if (start == std::string::npos) return text;
+  // The end text may begin inside the start text: for a start text ending in
+  // a quote and the end text `">`, `name="admin">` must end right there.
+  const std::size_t end = text.find(endText, start + 1);
+  if (end == std::string::npos) return text;
+  std::string result = text;
+  result.erase(start, end + endText.size() - start);
+  return result;
+}
+
+std::vector<std::string> Split(const std::string& text, char sep) {
+  std::vector<std::string> parts;
+  const std::size_t n = text.size();
+  std::size_t pos = 0;
+  while (pos < n) {
+    while (pos < n && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+    const std::size_t head = pos;
+    char quote = 0;  // the quote character of an open quoted stretch
+    for (; pos < n; ++pos) {
+      const char c = text[pos];
+      if (quote != 0) {
+        // A doubled quote closes and reopens the stretch: it stands for one
+        // quote and the stretch goes on.
+        if (c == quote) quote = 0;
+      } else if (IsQuote(c)) {
+        quote = c;
+      } else if (c == sep || c == '\r' || c == '\n') {
+        break;
+      }
+    }
+    if (pos > head) parts.push_back(text.substr(head, pos - head));
+    ++pos;  // past the separator
+  }
+  return parts;
+}
+
+std::string StripTags(const std::string& text) {
+  std::string result;
+  result.reserve(text.size());
+  std::size_t pos = 0;
+  for (;;) {
+    const std::size_t open = text.find('<', pos);
+    if (open == std::string::npos) break;
+    const std::size_t close = text.find('>', open + 1);
+    if (close == std::string::npos) break;
+    result.append(text, pos, open - pos);
+    pos = close + 1;
+  }
+  result.append(text, pos, std::string::npos);
+  return result;
+}
+
+std::string ToEntities(const std::string& text) {
+  static const std::array<std::pair<const char*, const char*>, 8> kTable = {{
+      {"\xC3\xA4", "&auml;"},
+      {"\xC3\xBC", "&uuml;"},
+      {"\xC3\xB6", "&ouml;"},
+      {"\xC3\x84", "&Auml;"},
+      {"\xC3\x9C", "&Uuml;"},
+      {"\xC3\x96", "&Ouml;"},
+      {"\xE2\x82\xAC", "&euro;"},
+      {"\xC3\x9F", "&szlig;"},
+  }};
+  std::string result = text;
+  for (const auto& [character, entity] : kTable) result = ReplaceAll(result, character, entity);
+  return result;
+}
+
+std::string FormmailerFolder(const std::string& address) {
+  return ReplaceAll(address, "formmail.php", "");
+}
+
+std::string ValueAttr(bool usePlaceholder, const std::string& text) {
+  return (usePlaceholder ? "placeholder=\"" : "value=\"") + text + "\"";
+}
+
+bool FieldNameExists(const FieldList& fields, const std::string& name) {
+  for (const auto& field : fields)
+    if (field->Name == name) return true;
+  return false;
+}
+
+std::string JsEscape(const std::string& text) {
+  std::string result;
+  result.reserve(text.size() + text.size() / 8);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    switch (c) {
+      case '\\':
+        result += "\\\\";
+        break;
+      case '"':
+        result += "\\\"";
+        break;
+      case '\'':
+        result += "\\'";
+        break;
+      case '\r':
+        result += "\\r";
+        break;
+      case '\n':
+        result += "\\n";
+        break;
+      case '<':
+        // "</" would let the HTML parser end the script element; "<!--"
+        // followed by "<script" would keep it from ending at "</script>".
+        if (text.compare(i + 1, 1, "/") == 0) {
+          result += "<\\/";
+          ++i;
+        } else if (text.compare(i + 1, 3, "!--") == 0) {
+          result += "\\x3C!--";
+          i += 3;
+        } else {
+          result += c;
+        }
+        break;
+      case '\xE2':
+        // U+2028 and U+2029 end a line inside older JavaScript strings.
+        if (text.compare(i + 1, 2, "\x80\xA8") == 0) {
+          result += "\\u2028";
+          i += 2;
+        } else if (text.compare(i + 1, 2, "\x80\xA9") == 0) {
+          result += "\\u2029";
+          i += 2;
+        } else {
+          result += c;
+        }
+        break;
+      default:
+        result += c;
+    }
+  }
+  return result;
+}

@@ -1,0 +1,141 @@
+#include "codegen/PageFile.h"
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// é (U+00E9), € (U+20AC), – (U+2013), ü (U+00FC) and 😀 (U+1F600) in UTF-8.
+const std::string kEAcute = "\xC3\xA9";
+const std::string kEuro = "\xE2\x82\xAC";
+const std::string kEnDash = "\xE2\x80\x93";
+const std::string kUUmlaut = "\xC3\xBC";
+const std::string kEmoji = "\xF0\x9F\x98\x80";
+
+const std::string kPage = "<p>" + kEAcute + " " + kEuro + " " + kEnDash + " " + kUUmlaut + " " +
+                          kEmoji + "</p>\r\n<p>end</p>";
+
+TEST(PageFileTest, ExactlyUtf8LeavesThePageAlone) {
+  EXPECT_EQ(ConvertPageEncoding(kPage, "utf-8"), kPage);
+}
+
+TEST(PageFileTest, EntitiesFirstThenTheCodePageWithReferencesForTheRest) {
+  struct Case {
+    std::string encoding, expected;
+  };
+  const Case cases[] = {
+      // Another spelling of UTF-8: entities, the other characters stay UTF-8.
+      {"UTF-8",
+       "<p>" + kEAcute + " &euro; " + kEnDash + " &uuml; " + kEmoji + "</p>\r\n<p>end</p>"},
+      {"utf8", "<p>" + kEAcute + " &euro; " + kEnDash + " &uuml; " + kEmoji + "</p>\r\n<p>end</p>"},
+      // ISO-8859-1 has é but no en dash.
+      {"iso-8859-1", "<p>\xE9 &euro; &#8211; &uuml; &#128512;</p>\r\n<p>end</p>"},
+      {"ISO-8859-1", "<p>\xE9 &euro; &#8211; &uuml; &#128512;</p>\r\n<p>end</p>"},
+      {"Latin1", "<p>\xE9 &euro; &#8211; &uuml; &#128512;</p>\r\n<p>end</p>"},
+      // windows-1252 has the en dash as 0x96; unknown names get it too.
+      {"windows-1252", "<p>\xE9 &euro; \x96 &uuml; &#128512;</p>\r\n<p>end</p>"},
+      {"Windows-1252", "<p>\xE9 &euro; \x96 &uuml; &#128512;</p>\r\n<p>end</p>"},
+      {"", "<p>\xE9 &euro; \x96 &uuml; &#128512;</p>\r\n<p>end</p>"},
+      {"no-such-encoding", "<p>\xE9 &euro; \x96 &uuml; &#128512;</p>\r\n<p>end</p>"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ConvertPageEncoding(kPage, c.encoding), c.expected) << c.encoding;
+}
+
+TEST(PageFileTest, InvalidUtf8BecomesReplacementReferences) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"a\xFF"
+       "b",
+       "a&#65533;b"},          // a byte that never starts a sequence
+      {"a\xC3", "a&#65533;"},  // cut off at the end
+      {"a\xE2\x80", "a&#65533;&#65533;"},
+      {"\xC0\xAF", "&#65533;&#65533;"},                // overlong "/"
+      {"\xED\xA0\x80!", "&#65533;&#65533;&#65533;!"},  // a surrogate
+      {"\xC3(\xC3\xA9", "&#65533;(\xE9"},              // recovery right after the bad byte
+  };
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(ConvertPageEncoding(text, "iso-8859-1"), expected) << text;
+}
+
+TEST(PageFileTest, LongPagesAreConvertedWhole) {
+  std::string page;
+  std::string expected;
+  for (int i = 0; i < 5000; ++i) {
+    page += kEnDash + "x" + kEAcute;
+    expected += "&#8211;x\xE9";
+  }
+  EXPECT_EQ(ConvertPageEncoding(page, "iso-8859-1"), expected);
+}
+
+class PageFileWriteTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "quazel-pagefile-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  static void Write(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(PageFileWriteTest, WritesTheConvertedPageAndOneCrLfWithoutBom) {
+  const fs::path path = dir_ / "page.htm";
+  Write(path, "an older and much longer page that must be replaced completely");
+
+  ASSERT_EQ(WritePageFile(path.string(), kPage, "iso-8859-1"), "");
+  EXPECT_EQ(Read(path), "<p>\xE9 &euro; &#8211; &uuml; &#128512;</p>\r\n<p>end</p>\r\n");
+
+  ASSERT_EQ(WritePageFile(path.string(), kPage, "utf-8"), "");
+  EXPECT_EQ(Read(path), kPage + "\r\n");
+
+  ASSERT_EQ(WritePageFile(path.string(), "", "utf-8"), "");
+  EXPECT_EQ(Read(path), "\r\n");
+}
+
+TEST_F(PageFileWriteTest, MissingFolderIsReportedAndNothingIsWritten) {
+  const fs::path path = dir_ / "missing" / "page.htm";
+  EXPECT_NE(WritePageFile(path.string(), kPage, "utf-8"), "");
+  EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(PageFileWriteTest, FailedWriteKeepsTheOldFile) {
+  const fs::path path = dir_ / "page.htm";
+  const std::string old = "<p>old page</p>\r\n";
+  Write(path, old);
+
+  // A file size limit makes the write itself fail, even for root.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const std::string message = WritePageFile(path.string(), std::string(4096, 'x'), "utf-8");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedHandler);
+
+  EXPECT_NE(message, "");
+  EXPECT_EQ(Read(path), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+}  // namespace
