@@ -25,7 +25,7 @@ bool WantsCookieScripts(const TFormField& field) {
 
 }  // namespace
 
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+std::string StringReplaceAll(std::string text, const std::string& from, const std::string& to) {
   if (from.empty()) return text;
   std::string::size_type pos = text.find(from);
   if (pos == std::string::npos) return text;
@@ -56,15 +56,15 @@ std::string TCodeExport::Generate(const std::string& fileName) {
   // 1: the template.
   std::string page = GetTemplate(fileName);
   // 2, 3
-  page = ReplaceAll(page, "<!-- VERSION -->", kPageVersion);
-  page = ReplaceAll(page, "<!-- CSS -->", GetCSS());
+  page = StringReplaceAll(page, "<!-- VERSION -->", kPageVersion);
+  page = StringReplaceAll(page, "<!-- CSS -->", GetCSS());
 
   // 4: counter functions of the multi-line fields.
   std::string counters;
   for (const auto& field : fields)
     if (const auto* multi = dynamic_cast<const TMehrzField*>(field.get()))
       counters += multi->GetCounterScript(Ctx);
-  page = ReplaceAll(page, "<!-- JSCRIPT2 -->", counters);
+  page = StringReplaceAll(page, "<!-- JSCRIPT2 -->", counters);
 
   // 5, 6: cookie restore and save scripts.
   std::string load, save;
@@ -73,52 +73,53 @@ std::string TCodeExport::Generate(const std::string& fileName) {
     load += field->GetCookieLoadScript(Ctx);
     save += field->GetCookieSaveScript(Ctx);
   }
-  page = ReplaceAll(page, "<!-- SETCOOKIEVALUES -->", load);
-  page = ReplaceAll(page, "<!-- SETCOOKIES -->", save);
+  page = StringReplaceAll(page, "<!-- SETCOOKIEVALUES -->", load);
+  page = StringReplaceAll(page, "<!-- SETCOOKIES -->", save);
 
   // 7, 8
-  page = ReplaceAll(page, "<!-- FORMID -->", NewFormId());
-  page = ReplaceAll(page, "<!-- SETTINGS -->", EncodeAddress(s.chkCaptcha ? "true" : "false"));
+  page = StringReplaceAll(page, "<!-- FORMID -->", NewFormId());
+  page =
+      StringReplaceAll(page, "<!-- SETTINGS -->", EncodeAddress(s.chkCaptcha ? "true" : "false"));
 
   // 9 to 22: page texts and the formmailer's values.
-  page = ReplaceAll(page, "<!-- TITLE -->", s.edtTitel);
+  page = StringReplaceAll(page, "<!-- TITLE -->", s.edtTitel);
   if (s.edtFormTitel.empty()) page = RemoveBlock("FORMTITLE", page);
-  page = ReplaceAll(page, "<!--TARGET-->", s.cboTarget);
-  page = ReplaceAll(page, "<!-- DANKE -->", s.edtDanke);
-  page = ReplaceAll(page, "<!-- SUBJECT -->", s.edtBetreff);
-  page = ReplaceAll(page, "<!-- COPYFIELDS -->", BoolText(s.kopie_absender));
-  page = ReplaceAll(page, "<!-- IP -->", BoolText(s.ip_informationen));
-  page = ReplaceAll(page, "<!-- HIDEEMPTYFIELDS -->", BoolText(s.hide_empty_fields));
-  page = ReplaceAll(page, "<!-- ENCODING -->", s.encoding);
-  page = ReplaceAll(page, "<!-- CRYPTMAIL -->", s.cbCryptAddr ? "1" : "0");
+  page = StringReplaceAll(page, "<!--TARGET-->", s.cboTarget);
+  page = StringReplaceAll(page, "<!-- DANKE -->", s.edtDanke);
+  page = StringReplaceAll(page, "<!-- SUBJECT -->", s.edtBetreff);
+  page = StringReplaceAll(page, "<!-- COPYFIELDS -->", BoolText(s.kopie_absender));
+  page = StringReplaceAll(page, "<!-- IP -->", BoolText(s.ip_informationen));
+  page = StringReplaceAll(page, "<!-- HIDEEMPTYFIELDS -->", BoolText(s.hide_empty_fields));
+  page = StringReplaceAll(page, "<!-- ENCODING -->", s.encoding);
+  page = StringReplaceAll(page, "<!-- CRYPTMAIL -->", s.cbCryptAddr ? "1" : "0");
   auto recipient = [&](const std::string& address) {
     return s.cbCryptAddr ? EncodeAddress(address) : address;
   };
-  page = ReplaceAll(page, "<!-- ADMIN -->", recipient(s.edtEMail));
-  page = ReplaceAll(page, "<!-- ADMIN1 -->", recipient(s.edtEMail1));
-  page = ReplaceAll(page, "<!-- ADMIN2 -->", recipient(s.edtEMail2));
+  page = StringReplaceAll(page, "<!-- ADMIN -->", recipient(s.edtEMail));
+  page = StringReplaceAll(page, "<!-- ADMIN1 -->", recipient(s.edtEMail1));
+  page = StringReplaceAll(page, "<!-- ADMIN2 -->", recipient(s.edtEMail2));
   page = RemoveAdminFields(page);
 
   // 23 to 31
-  page = ReplaceAll(page, "<!-- EINLEITTEXT -->",
-                    EncodeAddress(ReplaceAll(s.memoMailtext, "\r\n", "#br#")));
-  page = ReplaceAll(page, "<!-- TYPEMAIL -->", s.cboMailFormat);
-  page = ReplaceAll(page, "<!-- RETURNTOSENDER -->",
-                    std::string("<input type=\"hidden\" name=\"ReturnToSender\" value=\"") +
-                        BoolText(s.chkAbsender) + "\">\r\n");
-  page = ReplaceAll(page, "<!-- BEITE -->", s.edtTabWidth);
+  page = StringReplaceAll(page, "<!-- EINLEITTEXT -->",
+                          EncodeAddress(StringReplaceAll(s.memoMailtext, "\r\n", "#br#")));
+  page = StringReplaceAll(page, "<!-- TYPEMAIL -->", s.cboMailFormat);
+  page = StringReplaceAll(page, "<!-- RETURNTOSENDER -->",
+                          std::string("<input type=\"hidden\" name=\"ReturnToSender\" value=\"") +
+                              BoolText(s.chkAbsender) + "\">\r\n");
+  page = StringReplaceAll(page, "<!-- BEITE -->", s.edtTabWidth);
   static const char* const kAlign[] = {"center", "right", "left"};
   if (s.cboTabAusrichtung >= 0 && s.cboTabAusrichtung <= 2)
-    page = ReplaceAll(page, "<!-- AUSRICHTUNG -->", kAlign[s.cboTabAusrichtung]);
-  page = ReplaceAll(page, "<!-- FORMTITLE -->", s.edtFormTitel);
-  page = ReplaceAll(page, "<!-- EINLEITUNGTEXT -->", s.memoEinleitung);
+    page = StringReplaceAll(page, "<!-- AUSRICHTUNG -->", kAlign[s.cboTabAusrichtung]);
+  page = StringReplaceAll(page, "<!-- FORMTITLE -->", s.edtFormTitel);
+  page = StringReplaceAll(page, "<!-- EINLEITUNGTEXT -->", s.memoEinleitung);
   if (s.memoEinleitung.empty()) page = RemoveBlock("EINLEITUNGTEXT", page);
-  page = ReplaceAll(page, "<!-- TEXTENDE -->", s.memoTextEnde);
+  page = StringReplaceAll(page, "<!-- TEXTENDE -->", s.memoTextEnde);
 
   // 32 to 34: calendar, captcha refresh, error pages.
   if (fields.HasCalendarField()) page = InsertCalendarScript(page);
   if (s.chkCaptcha) page = InsertCaptchaRefresh(page);
-  page = ReplaceAll(page, "<!-- ERRORPAGES -->", GetErrorPageFields());
+  page = StringReplaceAll(page, "<!-- ERRORPAGES -->", GetErrorPageFields());
   return page;
 }
 

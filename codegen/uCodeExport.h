@@ -22,7 +22,7 @@ class EGenerateError : public std::runtime_error {
 
 // Replaces every occurrence of from in text by to, left to right; text that a
 // replacement inserts is not searched again in the same call.
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
+std::string StringReplaceAll(std::string text, const std::string& from, const std::string& to);
 
 // The version the page carries at "<!-- VERSION -->".
 inline constexpr const char* kPageVersion = "3.2.6";

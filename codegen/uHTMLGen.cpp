@@ -66,23 +66,23 @@ std::string TGenHTML::Generate(const std::string& fileName) {
   std::string page = TCodeExport::Generate(fileName);
   const TProjectSettings& s = Settings();
 
-  page = ReplaceAll(page, "<!-- SENDBUTTON -->", s.edtSendenButton);
+  page = StringReplaceAll(page, "<!-- SENDBUTTON -->", s.edtSendenButton);
   if (s.chkResetButton)
-    page = ReplaceAll(page, "<!-- RESETBUTTON -->",
-                      "<input type=\"reset\" name=\"next\" value=\"" + s.edtCancelButton +
-                          "\" <!-- CLASS -->>\r\n");
+    page = StringReplaceAll(page, "<!-- RESETBUTTON -->",
+                            "<input type=\"reset\" name=\"next\" value=\"" + s.edtCancelButton +
+                                "\" <!-- CLASS -->>\r\n");
   if (s.chkPrintButton)
-    page = ReplaceAll(page, "<!-- PRINTBUTTON -->",
-                      "<input type=\"button\" name=\"print\" value=\"" + s.edtPrint +
-                          "\" onClick=\"javascript:window.print()\" class=\"button\">\r\n");
-  page = ReplaceAll(page, "<!-- CLASS -->", s.cboStandardButton ? "" : "class=\"button\"");
+    page = StringReplaceAll(page, "<!-- PRINTBUTTON -->",
+                            "<input type=\"button\" name=\"print\" value=\"" + s.edtPrint +
+                                "\" onClick=\"javascript:window.print()\" class=\"button\">\r\n");
+  page = StringReplaceAll(page, "<!-- CLASS -->", s.cboStandardButton ? "" : "class=\"button\"");
 
   const TFieldPass pass = RunFieldPass(!s.cboStandardFeld);
-  page = ReplaceAll(page, "<!-- FIELDS -->", pass.Markup);
-  page = ReplaceAll(page, "<!-- JSCRIPT -->", pass.Script);
+  page = StringReplaceAll(page, "<!-- FIELDS -->", pass.Markup);
+  page = StringReplaceAll(page, "<!-- JSCRIPT -->", pass.Script);
 
-  if (s.chkCaptcha) page = ReplaceAll(page, "<!-- CAPTCHA -->", GetCaptcha());
-  page = ReplaceAll(page, "<!-- FORMMAIL -->", s.cboFormMailer);
+  if (s.chkCaptcha) page = StringReplaceAll(page, "<!-- CAPTCHA -->", GetCaptcha());
+  page = StringReplaceAll(page, "<!-- FORMMAIL -->", s.cboFormMailer);
   return page;
 }
 
