@@ -80,9 +80,11 @@ std::optional<std::string> TIniFile::Value(const std::string& section,
   return std::string(v);
 }
 
-void TIniFile::SetValue(const std::string& section, const std::string& key,
+bool TIniFile::SetValue(const std::string& section, const std::string& key,
                         const std::string& value) {
-  impl_->ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+  for (const std::string* text : {&section, &key, &value})
+    if (text->find_first_of("\r\n") != std::string::npos) return false;
+  return impl_->ini.SetValue(section.c_str(), key.c_str(), value.c_str()) >= 0;
 }
 
 std::vector<std::string> TIniFile::SectionNames() const {

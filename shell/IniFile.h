@@ -22,7 +22,9 @@ class TIniFile {
 
   // The value of key in section; nothing when the key or the section is missing.
   std::optional<std::string> Value(const std::string& section, const std::string& key) const;
-  void SetValue(const std::string& section, const std::string& key, const std::string& value);
+  // Stores the value. A name or value with a line break would spill into
+  // lines of its own and change other entries, so it is refused (false).
+  bool SetValue(const std::string& section, const std::string& key, const std::string& value);
   // Section names in the order in which they appear in the file.
   std::vector<std::string> SectionNames() const;
   // Key names of a section in file order; empty for a missing section.

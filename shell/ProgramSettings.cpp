@@ -90,8 +90,7 @@ void TProgramSettings::WriteValue(const std::string& section, const std::string&
   // holding only this value.
   auto ini = OpenSettings(path_);
   if (!ini) return;
-  ini->SetValue(section, key, value);
-  ini->SaveToFile(path_);
+  if (ini->SetValue(section, key, value)) ini->SaveToFile(path_);
 }
 
 bool TProgramSettings::IsFirstStart() const {

@@ -25,7 +25,8 @@ class IPlatformServices {
   virtual void OpenURL(const std::string& url) = 0;
 };
 
-// Default services: messages go to standard error, addresses to xdg-open.
+// Default services: messages go to standard error, addresses and paths to
+// xdg-open (started detached, without a shell; failures are not reported).
 class TConsolePlatformServices : public IPlatformServices {
  public:
   void ShowMessage(const std::string& text) override;
@@ -56,6 +57,8 @@ class TQZPlatform {
 
   // The text of key in the section of language in lang.ini; "error" when the
   // key or section is missing; empty (after a message box) when the file is.
+  // Names are compared with case. The parsed file is kept until the file on
+  // disk changes, so an edited lang.ini takes effect at the next lookup.
   static std::string GetText(const std::string& language, const std::string& key);
 
   // --- seams, for the front ends and for tests ---

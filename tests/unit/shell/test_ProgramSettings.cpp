@@ -101,6 +101,18 @@ TEST_F(ProgramSettingsTest, ReadAndWriteKeepTheRestOfTheFile) {
   EXPECT_EQ(settings.GetLanguage(), "Deutsch");
 }
 
+TEST_F(ProgramSettingsTest, ValueWithLineBreakCannotAddEntries) {
+  WriteFile(settingsFile(), "[Language]\nlang=English\nfirst=0\n");
+  std::string before = ReadFile(settingsFile());
+  TProgramSettings settings;
+  settings.SetLanguage("Italiano\nfirst=1");
+  settings.WriteValue("Language", "lang", "Italiano\r\n[Language]\r\nfirst=1");
+  settings.WriteValue("LastUsed\n[Language]", "first", "1");
+  EXPECT_EQ(ReadFile(settingsFile()), before);
+  EXPECT_FALSE(settings.IsFirstStart());
+  EXPECT_EQ(settings.GetLanguage(), "English");
+}
+
 TEST_F(ProgramSettingsTest, LanguageDefaultsToDeutschWhenKeyIsMissing) {
   WriteFile(settingsFile(), "[Language]\nfirst=0\n");
   TProgramSettings settings;
