@@ -33,7 +33,12 @@ function DynCal(objName, callbackName, startYear, endYear) {
   var button = document.createElement("button");
   button.type = "button";
   button.className = "dyncal-button";
-  button.innerHTML = "&#128197;";
+  // A small calendar picture that needs no font or image file.
+  button.innerHTML = '<svg width="14" height="14" viewBox="0 0 14 14" aria-hidden="true">' +
+      '<rect x="1" y="2.5" width="12" height="10.5" fill="none" stroke="currentColor"/>' +
+      '<rect x="1" y="2.5" width="12" height="3" fill="currentColor"/>' +
+      '<rect x="3.5" y="0.5" width="1.5" height="3" fill="currentColor"/>' +
+      '<rect x="9" y="0.5" width="1.5" height="3" fill="currentColor"/></svg>';
   button.onclick = function () { self.toggleCal(); return false; };
   this.box = document.createElement("div");
   this.box.className = "dyncal";
