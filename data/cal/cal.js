@@ -144,8 +144,11 @@ DynCal.prototype.render = function () {
   box.appendChild(table);
 };
 
-// A click outside the open calendar closes it.
+// A click outside the open calendar, or the Escape key, closes it.
 document.addEventListener("mousedown", function (event) {
   if (DynCalOpen && !DynCalOpen.holder.contains(event.target)) DynCalOpen.toggleCal();
+});
+document.addEventListener("keydown", function (event) {
+  if (DynCalOpen && (event.key === "Escape" || event.keyCode === 27)) DynCalOpen.toggleCal();
 });
 </script>
