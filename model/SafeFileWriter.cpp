@@ -224,7 +224,9 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
   const std::string folder = FolderOf(target);
   const auto slash = target.find_last_of('/');
   const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  std::string temp = (folder == "/" ? "" : folder) + "/." + base + ".tmp-XXXXXX";
+  // A shortened name keeps the temporary name within the file-name limit even
+  // for a target whose own name is near it.
+  std::string temp = (folder == "/" ? "" : folder) + "/." + base.substr(0, 64) + ".tmp-XXXXXX";
 
   const int fd = mkstemp(temp.data());
   if (fd < 0) return "Cannot write " + Quoted(path) + ": " + ErrnoText(errno);
