@@ -1,9 +1,12 @@
 #include "codegen/PageFile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include <iconv.h>
 
@@ -63,8 +66,110 @@ std::size_t DecodeUtf8(const std::string& text, std::size_t pos, char32_t& codeP
   return length;
 }
 
-std::string Reference(char32_t codePoint) {
+// How a character that the code page lacks is written, by where it stands:
+// markup takes a character reference; the contents of script and style
+// elements are raw text that the browser does not decode references in, so
+// they take the escape of their own language.
+std::string HtmlReference(char32_t codePoint) {
   return "&#" + std::to_string(static_cast<unsigned long>(codePoint)) + ";";
+}
+
+std::string JsCodeUnit(unsigned unit) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string result = "\\u";
+  for (int shift = 12; shift >= 0; shift -= 4) result += kDigits[(unit >> shift) & 0xFu];
+  return result;
+}
+
+std::string JsEscapeOf(char32_t codePoint) {
+  if (codePoint < 0x10000) return JsCodeUnit(codePoint);
+  const char32_t v = codePoint - 0x10000;
+  return JsCodeUnit(0xD800 + (v >> 10)) + JsCodeUnit(0xDC00 + (v & 0x3FF));
+}
+
+std::string CssEscapeOf(char32_t codePoint) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "\\%X ", static_cast<unsigned>(codePoint));
+  return buffer;
+}
+
+enum class TContent { Markup, Script, Style };
+
+using TEscape = std::string (*)(char32_t);
+
+TEscape EscapeFor(TContent kind) {
+  switch (kind) {
+    case TContent::Script:
+      return JsEscapeOf;
+    case TContent::Style:
+      return CssEscapeOf;
+    case TContent::Markup:
+      break;
+  }
+  return HtmlReference;
+}
+
+struct TPiece {
+  TContent Kind;
+  std::string Text;
+};
+
+bool EqualsNoCase(const std::string& text, std::size_t pos, const std::string& lowerWord) {
+  if (pos > text.size() || text.size() - pos < lowerWord.size()) return false;
+  for (std::size_t i = 0; i < lowerWord.size(); ++i) {
+    char c = text[pos + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != lowerWord[i]) return false;
+  }
+  return true;
+}
+
+// True when a start tag <name ...> begins at pos.
+bool IsStartTag(const std::string& text, std::size_t pos, const std::string& name) {
+  if (!EqualsNoCase(text, pos + 1, name)) return false;
+  const std::size_t after = pos + 1 + name.size();
+  return after == text.size() || std::strchr(" \t\r\n\f/>", text[after]) != nullptr;
+}
+
+std::size_t FindNoCase(const std::string& text, const std::string& lowerWord, std::size_t from) {
+  for (std::size_t pos = text.find('<', from); pos != std::string::npos;
+       pos = text.find('<', pos + 1))
+    if (EqualsNoCase(text, pos, lowerWord)) return pos;
+  return std::string::npos;
+}
+
+// Cuts the page into markup and the contents of script and style elements.
+// Comments in the markup are skipped, so a commented-out element stays markup.
+std::vector<TPiece> SplitPage(const std::string& page) {
+  std::vector<TPiece> pieces;
+  std::size_t markupStart = 0;
+  std::size_t pos = 0;
+  for (;;) {
+    const std::size_t open = page.find('<', pos);
+    if (open == std::string::npos) break;
+    if (page.compare(open, 4, "<!--") == 0) {
+      const std::size_t close = page.find("-->", open + 2);
+      if (close == std::string::npos) break;
+      pos = close + 3;
+      continue;
+    }
+    const bool script = IsStartTag(page, open, "script");
+    if (!script && !IsStartTag(page, open, "style")) {
+      pos = open + 1;
+      continue;
+    }
+    const std::size_t tagEnd = page.find('>', open);
+    if (tagEnd == std::string::npos) break;
+    const std::size_t contentStart = tagEnd + 1;
+    std::size_t contentEnd = FindNoCase(page, script ? "</script" : "</style", contentStart);
+    if (contentEnd == std::string::npos) contentEnd = page.size();
+    pieces.push_back({TContent::Markup, page.substr(markupStart, contentStart - markupStart)});
+    pieces.push_back({script ? TContent::Script : TContent::Style,
+                      page.substr(contentStart, contentEnd - contentStart)});
+    markupStart = pos = contentEnd;
+  }
+  pieces.push_back({TContent::Markup, page.substr(markupStart)});
+  return pieces;
 }
 
 class TIconv {
@@ -83,16 +188,14 @@ class TIconv {
   iconv_t cd_;
 };
 
-// Converts UTF-8 text to a single-byte code page. iconv stops (EILSEQ, or
-// EINVAL for a sequence cut off at the end) where it cannot go on; there a
-// valid character that the code page lacks becomes its decimal reference,
-// and each byte that does not start a valid UTF-8 sequence becomes "&#65533;"
-// (the replacement character), so that bad input neither stops the
+// Converts UTF-8 text to a single-byte code page and appends it to result.
+// iconv stops (EILSEQ, or EINVAL for a sequence cut off at the end) where it
+// cannot go on; there a valid character that the code page lacks is written
+// with escape, and each byte that does not start a valid UTF-8 sequence as
+// the replacement character U+FFFD, so that bad input neither stops the
 // conversion nor vanishes unnoticed.
-std::string ToSingleByte(const std::string& text, const char* target) {
-  TIconv converter(target);
-  std::string result;
-  result.reserve(text.size());
+void AppendSingleByte(TIconv& converter, const std::string& text, TEscape escape,
+                      std::string& result) {
   std::size_t pos = 0;
   char buffer[4096];
   while (pos < text.size()) {
@@ -111,32 +214,37 @@ std::string ToSingleByte(const std::string& text, const char* target) {
     char32_t codePoint = 0;
     const std::size_t length = DecodeUtf8(text, pos, codePoint);
     if (length == 0) {
-      result += Reference(0xFFFD);
+      result += escape(0xFFFD);
       pos += 1;
     } else {
-      result += Reference(codePoint);
+      result += escape(codePoint);
       pos += length;
     }
   }
-  return result;
 }
 
 }  // namespace
 
 std::string ConvertPageEncoding(const std::string& page, const std::string& encoding) {
   if (encoding == "utf-8") return page;
-  const std::string withEntities = ToEntities(page);
-  switch (CodePageFor(encoding)) {
-    case TCodePage::Utf8:
-      // Another spelling of UTF-8: the entities as for any other name, but
-      // the bytes stay UTF-8, as the page declares.
-      return withEntities;
-    case TCodePage::Latin1:
-      return ToSingleByte(withEntities, "ISO-8859-1");
-    case TCodePage::Windows1252:
-      break;
+  const TCodePage codePage = CodePageFor(encoding);
+  std::unique_ptr<TIconv> converter;
+  if (codePage != TCodePage::Utf8)
+    converter =
+        std::make_unique<TIconv>(codePage == TCodePage::Latin1 ? "ISO-8859-1" : "WINDOWS-1252");
+
+  std::string result;
+  result.reserve(page.size() + page.size() / 16);
+  for (const TPiece& piece : SplitPage(page)) {
+    // Entities only where the browser decodes them: in a script they would
+    // show as typed, e.g. "f&uuml;llen" in an alert.
+    const std::string text = piece.Kind == TContent::Markup ? ToEntities(piece.Text) : piece.Text;
+    if (!converter)
+      result += text;  // another spelling of UTF-8: the bytes stay as the page declares
+    else
+      AppendSingleByte(*converter, text, EscapeFor(piece.Kind), result);
   }
-  return ToSingleByte(withEntities, "WINDOWS-1252");
+  return result;
 }
 
 std::string WritePageFile(const std::string& path, const std::string& page,

@@ -5,13 +5,17 @@
 
 // The page as it goes to the file, without the final line break. For an
 // encoding of exactly "utf-8" the page is returned unchanged. For any other
-// name the umlauts, sharp s and euro sign become entities (ToEntities), and
-// then the page is converted to the code page the name stands for (names
-// compared without case): ISO-8859-1 for "iso-8859-1" and its aliases
-// ("latin1", ...); none for another spelling of UTF-8 ("UTF-8", "utf8"), which
-// keeps the UTF-8 bytes; windows-1252 for every other name. A character the
-// code page cannot hold becomes its decimal reference ("&#8211;"); each byte
-// that does not begin a valid UTF-8 sequence becomes "&#65533;". Throws
+// name the umlauts, sharp s and euro sign of the markup become entities
+// (ToEntities), and then the page is converted to the code page the name
+// stands for (names compared without case): ISO-8859-1 for "iso-8859-1" and
+// its aliases ("latin1", ...); none for another spelling of UTF-8 ("UTF-8",
+// "utf8"), which keeps the UTF-8 bytes; windows-1252 for every other name. A
+// character the code page cannot hold becomes a decimal reference ("&#8211;")
+// in markup. The contents of script and style elements are raw text in which
+// browsers decode no references: they get no entities, and a character the
+// code page lacks becomes "\u2013" (surrogate pairs beyond U+FFFF) in a
+// script and "\2013 " in a style sheet. Each byte that does not begin a
+// valid UTF-8 sequence is written as U+FFFD in the same way. Throws
 // std::runtime_error when the system has no converter for the code page.
 std::string ConvertPageEncoding(const std::string& page, const std::string& encoding);
 

@@ -52,6 +52,37 @@ TEST(PageFileTest, EntitiesFirstThenTheCodePageWithReferencesForTheRest) {
     EXPECT_EQ(ConvertPageEncoding(kPage, c.encoding), c.expected) << c.encoding;
 }
 
+TEST(PageFileTest, ScriptAndStyleContentsGetTheirOwnEscapesInsteadOfEntities) {
+  const std::string alert =
+      "alert(\"Bitte f" + kUUmlaut + "llen " + kEnDash + " " + kEmoji + " " + kEuro + "\");";
+  struct Case {
+    std::string page, encoding, expected;
+  };
+  const Case cases[] = {
+      // windows-1252 holds ü, the en dash and € as bytes; the emoji is escaped.
+      {"<p>" + kUUmlaut + "</p><script>" + alert + "</script><p>" + kEuro + "</p>", "windows-1252",
+       "<p>&uuml;</p><script>alert(\"Bitte f\xFCllen \x96 \\uD83D\\uDE00 "
+       "\x80\");</script><p>&euro;</p>"},
+      {"<script type=\"text/javascript\">" + alert + "</script>", "iso-8859-1",
+       "<script type=\"text/javascript\">alert(\"Bitte f\xFCllen \\u2013 \\uD83D\\uDE00 "
+       "\\u20AC\");</script>"},
+      {"<SCRIPT>" + kEnDash + "</Script>" + kEnDash, "iso-8859-1",
+       "<SCRIPT>\\u2013</Script>&#8211;"},
+      {"<style>p { font-family: \"A" + kEnDash + "\"; }</style>" + kEnDash, "iso-8859-1",
+       "<style>p { font-family: \"A\\2013 \"; }</style>&#8211;"},
+      {"<script>a\xFF</script>", "iso-8859-1", "<script>a\\uFFFD</script>"},
+      {"<script>" + kUUmlaut + "</script><p>" + kUUmlaut + "</p>", "UTF-8",
+       "<script>" + kUUmlaut + "</script><p>&uuml;</p>"},
+      // Not a script element: a commented-out tag, a longer tag name.
+      {"<!-- <script> -->" + kUUmlaut + "<scripts>" + kUUmlaut, "iso-8859-1",
+       "<!-- <script> -->&uuml;<scripts>&uuml;"},
+      // A script that is never closed runs to the end of the page.
+      {"<p>" + kUUmlaut + "<script>" + kUUmlaut, "iso-8859-1", "<p>&uuml;<script>\xFC"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ConvertPageEncoding(c.page, c.encoding), c.expected) << c.page;
+}
+
 TEST(PageFileTest, InvalidUtf8BecomesReplacementReferences) {
   const std::pair<std::string, std::string> cases[] = {
       {"a\xFF"
@@ -68,11 +99,17 @@ TEST(PageFileTest, InvalidUtf8BecomesReplacementReferences) {
 }
 
 TEST(PageFileTest, LongPagesAreConvertedWhole) {
+  // Runs of convertible text longer than any conversion buffer, between
+  // characters that need references.
   std::string page;
   std::string expected;
-  for (int i = 0; i < 5000; ++i) {
-    page += kEnDash + "x" + kEAcute;
-    expected += "&#8211;x\xE9";
+  for (int run = 0; run < 3; ++run) {
+    for (int i = 0; i < 5000; ++i) {
+      page += "x" + kEAcute;
+      expected += "x\xE9";
+    }
+    page += kEnDash;
+    expected += "&#8211;";
   }
   EXPECT_EQ(ConvertPageEncoding(page, "iso-8859-1"), expected);
 }
