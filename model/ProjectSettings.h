@@ -95,13 +95,13 @@ struct TProjectSettings {
   bool chkAbsender = false;  // chkAbsender: send a copy to the sender
   std::string cboTarget = "_self";  // cboTarget: target frame of the thank-you page
   bool ip_informationen = false;  // advanced settings: insert the IP address and further information into the mail
-  std::string HTMLExportFileName;  // kept value, see below
+  std::string HTMLExportFileName;  // kept value: loaded and saved unchanged, read by nothing else
   std::string IPErrorPage;  // advanced settings: error page for a blocked IP address
   std::string FileErrorPage;  // advanced settings: error page for a failed file upload
   std::string CaptchaErrorPage;  // advanced settings: error page for a wrong captcha
-  std::string CaptchaErrorMessage;  // kept value, see below
+  std::string CaptchaErrorMessage;  // kept value: loaded and saved unchanged, read by nothing else
   std::string encoding = "windows-1252";  // advanced settings: form encoding ("iso-8859-1" or "utf-8")
-  std::string tax = "brutto";  // kept value, see below
+  std::string tax = "brutto";  // kept value: loaded and saved unchanged, read by nothing else
   std::string HtmlTemplate;  // advanced settings: own page template for the standard layout; empty means the installation's template
   bool hide_empty_fields = false;  // advanced settings: do not transmit empty fields
   bool kopie_absender = false;  // advanced settings: put the fields filled in by the visitor into the copy mail
@@ -121,7 +121,7 @@ struct TProjectSettings {
   std::string CalendarDesign_edtBorderSize = "1";  // calendar design: border width
   std::string CalendarDesign_edtBorderType = "solid";  // calendar design: border style
   std::string CalendarDesign_edtBorderColor = "000000";  // calendar design: border colour
-  int CalendarDesign_cboDateFormat = 0;  // calendar design: date format, position in the calendar dialog's format list (Part 4.4)
+  int CalendarDesign_cboDateFormat = 0;  // calendar design: date format, position in the calendar dialog's format list
   bool chkCaptcha = false;  // chkCaptcha: captcha spam protection on
   std::string edtCaptchaText1;  // edtCaptchaText1: caption of the captcha input
   std::string memoMailtext;  // memoMailtext: extra mail text with placeholders
