@@ -23,6 +23,14 @@ bool WantsCookieScripts(const TFormField& field) {
   return field.Cookie || dynamic_cast<const TCheckBoxList*>(&field) != nullptr;
 }
 
+// A mail value that the page carries in the value attribute of a hidden
+// input: a double quote would end the attribute early and the formmailer
+// would get the value cut short, so it travels as "&quot;" (which reads as
+// the same character in text, too).
+std::string HiddenValue(const std::string& text) {
+  return StringReplaceAll(text, "\"", "&quot;");
+}
+
 }  // namespace
 
 std::string StringReplaceAll(std::string text, const std::string& from, const std::string& to) {
@@ -85,15 +93,15 @@ std::string TCodeExport::Generate(const std::string& fileName) {
   page = StringReplaceAll(page, "<!-- TITLE -->", s.edtTitel);
   if (s.edtFormTitel.empty()) page = RemoveBlock("FORMTITLE", page);
   page = StringReplaceAll(page, "<!--TARGET-->", s.cboTarget);
-  page = StringReplaceAll(page, "<!-- DANKE -->", s.edtDanke);
-  page = StringReplaceAll(page, "<!-- SUBJECT -->", s.edtBetreff);
+  page = StringReplaceAll(page, "<!-- DANKE -->", HiddenValue(s.edtDanke));
+  page = StringReplaceAll(page, "<!-- SUBJECT -->", HiddenValue(s.edtBetreff));
   page = StringReplaceAll(page, "<!-- COPYFIELDS -->", BoolText(s.kopie_absender));
   page = StringReplaceAll(page, "<!-- IP -->", BoolText(s.ip_informationen));
   page = StringReplaceAll(page, "<!-- HIDEEMPTYFIELDS -->", BoolText(s.hide_empty_fields));
   page = StringReplaceAll(page, "<!-- ENCODING -->", s.encoding);
   page = StringReplaceAll(page, "<!-- CRYPTMAIL -->", s.cbCryptAddr ? "1" : "0");
   auto recipient = [&](const std::string& address) {
-    return s.cbCryptAddr ? EncodeAddress(address) : address;
+    return s.cbCryptAddr ? EncodeAddress(address) : HiddenValue(address);
   };
   page = StringReplaceAll(page, "<!-- ADMIN -->", recipient(s.edtEMail));
   page = StringReplaceAll(page, "<!-- ADMIN1 -->", recipient(s.edtEMail1));

@@ -204,6 +204,22 @@ TEST_F(CodeExportTest, ScramblesRecipientsOnlyWhenAsked) {
             "0|a@b.de||c@d.de");
 }
 
+// A double quote in a mail value would end the hidden input's attribute and
+// cut the value short for the formmailer.
+TEST_F(CodeExportTest, QuotesInMailValuesStayInsideTheirAttribute) {
+  project.Settings.edtBetreff = "Anfrage \"Web\"";
+  project.Settings.edtDanke = "danke.htm?von=\"x\"";
+  project.Settings.edtEMail = "\"Info\" <a@b.de>";
+  EXPECT_EQ(Run("<input value=\"<!-- SUBJECT -->\"><input value=\"<!-- DANKE -->\">"
+                "<input value=\"<!-- ADMIN -->\">"),
+            "<input value=\"Anfrage &quot;Web&quot;\"><input value=\"danke.htm?von=&quot;x&quot;\">"
+            "<input value=\"&quot;Info&quot; <a@b.de>\">");
+
+  // Scrambled recipients carry no quote anyway; the formmailer unscrambles the original.
+  project.Settings.cbCryptAddr = true;
+  EXPECT_EQ(Unscramble(Run("<!-- ADMIN -->")), "\"Info\" <a@b.de>");
+}
+
 TEST_F(CodeExportTest, EveryOccurrenceIsReplacedCaseSensitively) {
   project.Settings.edtTitel = "T";
   EXPECT_EQ(Run("<!-- TITLE --><!-- TITLE -->|<!-- title -->|<!--TITLE-->"),
