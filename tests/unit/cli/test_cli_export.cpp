@@ -128,22 +128,42 @@ TEST_F(CliExportTest, FixedFormNumberMakesTheExportReproducible) {
   EXPECT_EQ(other, first);
 }
 
-TEST_F(CliExportTest, MissingTemplateWritesNothing) {
-  for (int layout : {0, 1}) {
-    project.Settings.ComboFormType = layout;
+// programDir holds lang.ini and, in the captcha cases, the page templates and
+// the refresh script, but never the captcha block.
+TEST_F(CliExportTest, MissingTemplateOrSnippetWritesNothing) {
+  struct Case {
+    int layout;
+    bool captcha;
+    bool templates;
+    const char* missing;  // named in the message
+  };
+  const Case cases[] = {
+      {0, false, false, "template.htm"},
+      {1, false, false, "template_bootstrap.htm"},
+      {0, true, true, "captcha_html.html"},
+      {1, true, true, "captcha_bootstrap.html"},
+  };
+  for (const Case& c : cases) {
+    if (c.templates) {
+      fs::create_directories(programDir / "captcha");
+      for (const char* name :
+           {"template.htm", "template_bootstrap.htm", "captcha/captcha_refresh.js"})
+        fs::copy_file(fs::path(QUAZEL_DATA_DIR) / name, programDir / name,
+                      fs::copy_options::overwrite_existing);
+    }
+    project.Settings.ComboFormType = c.layout;
+    project.Settings.chkCaptcha = c.captcha;
     const std::string path = Save("kontakt.qzf");
-    // programDir holds only lang.ini.
+
     const RunResult r =
         Run({"export", path, "-o", "seite.htm", "--program-dir", programDir.string()});
-    EXPECT_EQ(r.Exit, 3) << layout;
-    EXPECT_NE(r.Err.find(layout == 0 ? "template.htm" : "template_bootstrap.htm"),
-              std::string::npos)
-        << r.Err;
-    EXPECT_FALSE(fs::exists(work / "seite.htm"));
+    EXPECT_EQ(r.Exit, 3) << c.missing;
+    EXPECT_NE(r.Err.find(c.missing), std::string::npos) << r.Err;
+    EXPECT_FALSE(fs::exists(work / "seite.htm")) << c.missing;
 
     const RunResult toStdout = Run({"export", path, "--program-dir", programDir.string()});
-    EXPECT_EQ(toStdout.Exit, 3);
-    EXPECT_EQ(toStdout.Out, "");
+    EXPECT_EQ(toStdout.Exit, 3) << c.missing;
+    EXPECT_EQ(toStdout.Out, "") << c.missing;
   }
 }
 
