@@ -263,7 +263,8 @@ bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadErr
                 "Elements nested deeper than " + std::to_string(kMaxXmlDepth) + " levels");
 
   const pugi::xml_parse_result result =
-      doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
+      doc.load_buffer(bytes.data(), bytes.size(),
+                      pugi::parse_default | pugi::parse_ws_pcdata_single, pugi::encoding_utf8);
   if (!result)
     return Fail(doc, error, kind,
                 std::string(result.description()) + " at offset " + std::to_string(result.offset));

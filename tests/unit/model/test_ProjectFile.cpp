@@ -365,3 +365,25 @@ TEST_F(ProjectFileTest, ShippedSampleProjectsAreWhatSaveProjectWrites) {
 }
 
 }  // namespace
+
+// A value of blanks only (a spacer label, a one-blank caption) is data too and
+// must come back from the file as it was written.
+TEST_F(ProjectFileTest, ValuesOfBlanksOnlySurviveSaveAndLoad) {
+  TProject original;
+  original.Settings.edtSendenButton = " ";
+  original.Settings.memoTextEnde = "  \r\n  ";
+  original.Settings.CaptchaErrorMessage = "Falscher Code";
+  auto field = std::make_unique<TZwField>();
+  field->Beschriftung = "   ";
+  original.Fields.Add(std::move(field));
+  const fs::path path = work / "blanks.qzf";
+  ASSERT_TRUE(SaveProject(path.string(), original).Ok);
+
+  TProject loaded;
+  const LoadResult result = Load(path, loaded);
+  ASSERT_TRUE(result.Ok) << result.Details();
+  EXPECT_EQ(loaded.Settings.edtSendenButton, " ");
+  EXPECT_EQ(loaded.Settings.memoTextEnde, "  \r\n  ");
+  EXPECT_EQ(loaded.Fields[0].Beschriftung, "   ");
+  EXPECT_EQ(ProjectToXml(loaded), ReadFile(path));
+}
