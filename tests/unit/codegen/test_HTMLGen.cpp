@@ -237,7 +237,7 @@ TEST_F(HTMLGenTest, InstalledTemplateLeavesOnlyTheMarkersOfOptionsThatAreOff) {
                                "<!-- EINLEITUNGTEXT_BEGIN -->", "<!-- EINLEITUNGTEXT_END -->"}));
   EXPECT_NE(page.find("<form name=\"QZFORM\" id=\"QZFORM\" method=\"post\" "
                       "action=\"https://x.de/formmail.php\" target=\"_top\" "
-                      "enctype=\"multipart/form-data\" accept-charset=\"windows-1252\" "
+                      "enctype=\"multipart/form-data\" "
                       "onsubmit=\"return chkFormular()\">\r\n"),
             std::string::npos);
   EXPECT_NE(page.find("\r\n<input type=\"hidden\" name=\"admin\" value=\"a@b.de\">\r\n"),
