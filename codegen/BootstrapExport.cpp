@@ -152,7 +152,8 @@ std::string TBootstrapExport::Generate(const std::string& fileName) {
   // project file) would give negative or empty grid classes, so it keeps the
   // columns as the generators wrote them.
   const int left = s.Bootstrap_SpinBoxLeftColumn;
-  if (left >= 2 && left <= 10 && left != 2) page = SetGridColumns(page, left);
+  // 2 is what the generators write already.
+  if (left > 2 && left <= 10) page = SetGridColumns(page, left);
   return page;
 }
 

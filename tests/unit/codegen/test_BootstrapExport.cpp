@@ -208,6 +208,8 @@ TEST_F(BootstrapExportTest, GridColumnsFollowTheLabelWidth) {
       {2, "col-md-2|col-md-10|col-md-offset-2|", "col-md-2", "col-md-10 zwtext"},
       {3, "col-md-3|col-md-9|col-md-offset-3|", "col-md-3", "col-md-9 zwtext"},
       {10, "col-md-10|col-md-2|col-md-offset-10|", "col-md-10", "col-md-2 zwtext"},
+      // Outside 2 to 10 (a hand-edited file): the columns stay as written.
+      {12, "col-md-2|col-md-10|col-md-offset-2|", "col-md-2", "col-md-10 zwtext"},
   };
   for (const Case& c : cases) {
     project.Settings.Bootstrap_SpinBoxLeftColumn = c.left;
