@@ -1,4 +1,5 @@
 #include "BootstrapExport.h"
+#include "codegen/HtmlTools.h"
 
 #include "CalendarExport.h"
 #include "CaptchaExport.h"

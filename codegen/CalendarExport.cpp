@@ -9,17 +9,6 @@
 
 namespace {
 
-// Replaces every occurrence of from in text; inserted text is not searched
-// again.
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  if (from.empty()) return;
-  std::string::size_type pos = 0;
-  while ((pos = text.find(from, pos)) != std::string::npos) {
-    text.replace(pos, from.size(), to);
-    pos += to.size();
-  }
-}
-
 std::string Placeholder(std::string_view name) {
   return "{#" + std::string(name) + "#}";
 }
@@ -41,8 +30,8 @@ constexpr std::array<std::string_view, 24> kBootstrapKeys = {
 // Language texts go between the quotes of JavaScript strings.
 void FillTexts(std::string& script, const auto& keys, const std::string& language) {
   for (std::string_view key : keys)
-    ReplaceAll(script, Placeholder(key),
-               JsEscape(TQZPlatform::GetText(language, std::string(key))));
+    script = StringReplaceAll(script, Placeholder(key),
+                              JsEscape(TQZPlatform::GetText(language, std::string(key))));
 }
 
 int ValidFormat(int dateFormat) {
@@ -52,9 +41,10 @@ int ValidFormat(int dateFormat) {
 std::string StandardScript(const TProject& project, const std::string& language) {
   std::string script = TQZPlatform::LoadProgramTextFile("cal/cal.js");
   FillTexts(script, kCommonKeys, language);
-  ReplaceAll(script, "{#FORMMAILURL#}", JsEscape(FormmailerFolder(project.Settings.cboFormMailer)));
-  ReplaceAll(script, "{#calDateFormat#}",
-             CalendarDateExpression(project.Settings.CalendarDesign_cboDateFormat));
+  script = StringReplaceAll(script, "{#FORMMAILURL#}",
+                            JsEscape(FormmailerFolder(project.Settings.cboFormMailer)));
+  script = StringReplaceAll(script, "{#calDateFormat#}",
+                            CalendarDateExpression(project.Settings.CalendarDesign_cboDateFormat));
   return script;
 }
 
@@ -67,9 +57,9 @@ std::string BootstrapScripts(const TProject& project, const std::string& languag
     const auto* cal = dynamic_cast<const TCalField*>(entry.get());
     if (cal == nullptr) continue;
     std::string copy = translated + "\r\n";
-    ReplaceAll(copy, "{#StartYear#}", std::to_string(cal->StartYear));
-    ReplaceAll(copy, "{#EndYear#}", std::to_string(cal->EndYear));
-    ReplaceAll(copy, "{#datepicker#}", JsEscape(cal->Name));
+    copy = StringReplaceAll(copy, "{#StartYear#}", std::to_string(cal->StartYear));
+    copy = StringReplaceAll(copy, "{#EndYear#}", std::to_string(cal->EndYear));
+    copy = StringReplaceAll(copy, "{#datepicker#}", JsEscape(cal->Name));
     result += copy;
   }
   return result;
@@ -94,16 +84,16 @@ std::string CalendarDatepickerFormat(int dateFormat) {
 std::string GetCalendarCSS(int layout, const TCalendarDesign& design) {
   std::string css =
       TQZPlatform::LoadProgramTextFile(layout == 1 ? "cal/cal_bootstrap.css" : "cal/cal.css");
-  ReplaceAll(css, "{#cboFont#}", design.cboFont);
-  ReplaceAll(css, "{#edtFontSize#}", design.edtFontSize);
-  ReplaceAll(css, "{#edtTextColorHeader#}", design.edtTextColorHeader);
-  ReplaceAll(css, "{#edtBGColorHeader#}", design.edtBGColorHeader);
-  ReplaceAll(css, "{#edtTextColor#}", design.edtTextColor);
-  ReplaceAll(css, "{#edtBGColorDay#}", design.edtBGColorDay);
-  ReplaceAll(css, "{#edtBGColorCal#}", design.edtBGColorCal);
-  ReplaceAll(css, "{#edtBorderSize#}", design.edtBorderSize);
-  ReplaceAll(css, "{#edtBorderType#}", design.edtBorderType);
-  ReplaceAll(css, "{#edtBorderColor#}", design.edtBorderColor);
+  css = StringReplaceAll(css, "{#cboFont#}", design.cboFont);
+  css = StringReplaceAll(css, "{#edtFontSize#}", design.edtFontSize);
+  css = StringReplaceAll(css, "{#edtTextColorHeader#}", design.edtTextColorHeader);
+  css = StringReplaceAll(css, "{#edtBGColorHeader#}", design.edtBGColorHeader);
+  css = StringReplaceAll(css, "{#edtTextColor#}", design.edtTextColor);
+  css = StringReplaceAll(css, "{#edtBGColorDay#}", design.edtBGColorDay);
+  css = StringReplaceAll(css, "{#edtBGColorCal#}", design.edtBGColorCal);
+  css = StringReplaceAll(css, "{#edtBorderSize#}", design.edtBorderSize);
+  css = StringReplaceAll(css, "{#edtBorderType#}", design.edtBorderType);
+  css = StringReplaceAll(css, "{#edtBorderColor#}", design.edtBorderColor);
   return css;
 }
 
@@ -112,7 +102,7 @@ std::string TranslateCalendarScript(const std::string& script, int dateFormat,
   std::string result = script;
   FillTexts(result, kCommonKeys, language);
   FillTexts(result, kBootstrapKeys, language);
-  ReplaceAll(result, "{#calDateFormat#}", CalendarDatepickerFormat(dateFormat));
+  result = StringReplaceAll(result, "{#calDateFormat#}", CalendarDatepickerFormat(dateFormat));
   return result;
 }
 
@@ -121,6 +111,6 @@ std::string InsertCalendarScript(int layout, const std::string& page, const TPro
   const std::string script =
       layout == 1 ? BootstrapScripts(project, language) : StandardScript(project, language);
   std::string result = page;
-  ReplaceAll(result, "<!-- JSCAL -->", script);
+  result = StringReplaceAll(result, "<!-- JSCAL -->", script);
   return result;
 }

@@ -5,26 +5,13 @@
 #include "codegen/HtmlTools.h"
 #include "shell/QZPlatform.h"
 
-namespace {
-
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  if (from.empty()) return;
-  std::string::size_type pos = 0;
-  while ((pos = text.find(from, pos)) != std::string::npos) {
-    text.replace(pos, from.size(), to);
-    pos += to.size();
-  }
-}
-
-}  // namespace
-
 std::string GetCaptchaLink(const TProjectSettings& settings, const std::string& formId) {
   return settings.cboFormMailer + "?action=captcha&amp;id=" + formId;
 }
 
 std::string GetCaptchaScriptLink(const TProjectSettings& settings, const std::string& formId) {
   std::string link = GetCaptchaLink(settings, formId);
-  ReplaceAll(link, "&amp;", "&");
+  link = StringReplaceAll(link, "&amp;", "&");
   return link;
 }
 
@@ -34,23 +21,26 @@ std::string GetCaptcha(int layout, const TProject& project, const std::string& f
   std::string block = TQZPlatform::LoadProgramTextFile(standard ? "captcha/captcha_html.html"
                                                                 : "captcha/captcha_bootstrap.html");
   // The caption is markup like every label; the link stands in attributes.
-  ReplaceAll(block, "{#CAPTCHA_TEXT#}", settings.edtCaptchaText1);
-  ReplaceAll(block, "{#CAPTCHALINK#}", GetCaptchaLink(settings, formId));
-  ReplaceAll(block, "{#FORMMAILERPATH}", FormmailerFolder(settings.cboFormMailer));
-  if (standard) ReplaceAll(block, "{#CSS#}", settings.cboStandardFeld ? "" : R"( class="field")");
+  block = StringReplaceAll(block, "{#CAPTCHA_TEXT#}", settings.edtCaptchaText1);
+  block = StringReplaceAll(block, "{#CAPTCHALINK#}", GetCaptchaLink(settings, formId));
+  block = StringReplaceAll(block, "{#FORMMAILERPATH}", FormmailerFolder(settings.cboFormMailer));
+  if (standard)
+    block = StringReplaceAll(block, "{#CSS#}", settings.cboStandardFeld ? "" : R"( class="field")");
   return block;
 }
 
 std::string GetCaptchaRefreshScript(const TProject& project, const std::string& formId) {
   std::string script = TQZPlatform::LoadProgramTextFile("captcha/captcha_refresh.js");
   // The link stands inside a JavaScript string.
-  ReplaceAll(script, "{#CAPTCHALINK#}", JsEscape(GetCaptchaScriptLink(project.Settings, formId)));
+  script = StringReplaceAll(script, "{#CAPTCHALINK#}",
+                            JsEscape(GetCaptchaScriptLink(project.Settings, formId)));
   return script;
 }
 
 std::string InsertCaptchaRefresh(const std::string& page, const TProject& project,
                                  const std::string& formId) {
   std::string result = page;
-  ReplaceAll(result, "<!-- JSCAPTCHAREFRESH -->", GetCaptchaRefreshScript(project, formId));
+  result = StringReplaceAll(result, "<!-- JSCAPTCHAREFRESH -->",
+                            GetCaptchaRefreshScript(project, formId));
   return result;
 }

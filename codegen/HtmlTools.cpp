@@ -8,9 +8,14 @@
 
 namespace {
 
-// Replaces every occurrence of from (non-empty) by to, scanning left to right
-// without looking at replaced text again.
-std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
+bool IsQuote(char c) {
+  return c == '"' || c == '\'';
+}
+
+}  // namespace
+
+std::string StringReplaceAll(const std::string& text, std::string_view from, std::string_view to) {
+  if (from.empty()) return text;
   std::string result;
   result.reserve(text.size());
   std::size_t pos = 0;
@@ -24,12 +29,6 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
   result.append(text, pos, std::string::npos);
   return result;
 }
-
-bool IsQuote(char c) {
-  return c == '"' || c == '\'';
-}
-
-}  // namespace
 
 std::string ScrambleText(const std::string& text) {
   std::string result = text;
@@ -110,12 +109,13 @@ std::string ToEntities(const std::string& text) {
       {"\xC3\x9F", "&szlig;"},
   }};
   std::string result = text;
-  for (const auto& [character, entity] : kTable) result = ReplaceAll(result, character, entity);
+  for (const auto& [character, entity] : kTable)
+    result = StringReplaceAll(result, character, entity);
   return result;
 }
 
 std::string FormmailerFolder(const std::string& address) {
-  return ReplaceAll(address, "formmail.php", "");
+  return StringReplaceAll(address, "formmail.php", "");
 }
 
 std::string ValueAttr(bool usePlaceholder, const std::string& text) {

@@ -3,12 +3,17 @@
 // conversion, tag stripping, item splitting, block removal, attributes.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class FieldList;
 
 // The one-byte key the formmailer script uses to unscramble values.
 constexpr unsigned char kScrambleKey = 0x5A;
+
+// text with every occurrence of from replaced by to, left to right; inserted
+// text is not searched again. An empty from leaves the text unchanged.
+std::string StringReplaceAll(const std::string& text, std::string_view from, std::string_view to);
 
 // Every byte XOR kScrambleKey (no Base64).
 std::string ScrambleText(const std::string& text);

@@ -33,23 +33,6 @@ std::string HiddenValue(const std::string& text) {
 
 }  // namespace
 
-std::string StringReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  if (from.empty()) return text;
-  std::string::size_type pos = text.find(from);
-  if (pos == std::string::npos) return text;
-  std::string out;
-  out.reserve(text.size());
-  std::string::size_type last = 0;
-  while (pos != std::string::npos) {
-    out.append(text, last, pos - last);
-    out += to;
-    last = pos + from.size();
-    pos = text.find(from, last);
-  }
-  out.append(text, last, std::string::npos);
-  return out;
-}
-
 TCodeExport::TCodeExport(const TProject& project, const TExportOptions& options, int layout)
     : Project(project), Options(options), Ctx([&] {
         TGenContext ctx = project.Context(options.Language);

@@ -20,10 +20,6 @@ class EGenerateError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Replaces every occurrence of from in text by to, left to right; text that a
-// replacement inserts is not searched again in the same call.
-std::string StringReplaceAll(std::string text, const std::string& from, const std::string& to);
-
 // The version the page carries at "<!-- VERSION -->".
 inline constexpr const char* kPageVersion = "3.2.6";
 

@@ -1,4 +1,5 @@
 #include "uHTMLGen.h"
+#include "codegen/HtmlTools.h"
 
 #include "CalendarExport.h"
 #include "CaptchaExport.h"
