@@ -58,6 +58,22 @@ const CHECKS = [
     pass: (p) => p.check('[name=zustimmung]') },
 ];
 
+// Picks 7 February 2025 in the calendar of the field "termin".
+async function pickDate(page, layout) {
+  if (layout === 'standard') {
+    await page.click('.dyncal-button');
+    await page.selectOption('.dyncal-year', '2025');
+    await page.selectOption('.dyncal-month', '1');
+    await page.click('.dyncal-day >> text="7"');
+  } else {
+    await page.click('[name=termin]');
+    await page.waitForSelector('#ui-datepicker-div', { state: 'visible' });
+    await page.selectOption('.ui-datepicker-year', '2025');
+    await page.selectOption('.ui-datepicker-month', '1');
+    await page.click('#ui-datepicker-div td a >> text="7"');
+  }
+}
+
 async function submit(page) {
   await page.click('[type=submit]');
 }
@@ -177,7 +193,26 @@ for (const [layout, fixture] of [['standard', 'form-standard.qzf'], ['Bootstrap'
         assert.deepEqual(errors, []);
         await context.close();
       });
-    } else {
+    }
+
+    // The other date formats, picked the same way in each layout.
+    for (const [index, expected] of [[1, '07-02-2025'], [2, '02/07/2025'], [3, '07/02/2025'], [4, '2025-02-07']]) {
+      await t.test(`date format ${index} puts ${expected} into the field`, async () => {
+        const page2 = generatePage(fixture, {
+          formId: FORM_ID,
+          edit: (xml) => xml.replace(
+            '<CalendarDesign_cboDateFormat>0</CalendarDesign_cboDateFormat>',
+            `<CalendarDesign_cboDateFormat>${index}</CalendarDesign_cboDateFormat>`),
+        });
+        const { page, context, errors } = await openPage(browser, page2);
+        await pickDate(page, layout);
+        assert.equal(await page.inputValue('[name=termin]'), expected);
+        assert.deepEqual(errors, []);
+        await context.close();
+      });
+    }
+
+    if (layout === 'Bootstrap') {
       await t.test('the datepicker puts the picked date into the field', async () => {
         const { page, context, errors } = await openPage(browser, html);
         await page.click('[name=termin]');

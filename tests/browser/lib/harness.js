@@ -25,12 +25,24 @@ const CDN_MAP = [
   [/\/jquery-ui-dist@[^/]+\/(.*)$/, 'jquery-ui-dist'],
 ];
 
-function generatePage(fixture, { language = 'Deutsch', formId = 1234567 } = {}) {
-  return execFileSync(
-    CLI,
-    ['export', path.join(FIXTURES, fixture), '--language', language, '--form-id', String(formId)],
-    { encoding: 'utf8' },
-  );
+// The page of a fixture project; edit, when given, changes the project's XML
+// text first (the changed copy lives in a temporary folder).
+function generatePage(fixture, { language = 'Deutsch', formId = 1234567, edit = null } = {}) {
+  let project = path.join(FIXTURES, fixture);
+  let tmp = null;
+  if (edit) {
+    tmp = fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'quazel-'));
+    const changed = edit(fs.readFileSync(project, 'utf8'));
+    project = path.join(tmp, fixture);
+    fs.writeFileSync(project, changed);
+  }
+  try {
+    return execFileSync(CLI, ['export', project, '--language', language, '--form-id', String(formId)], {
+      encoding: 'utf8',
+    });
+  } finally {
+    if (tmp) fs.rmSync(tmp, { recursive: true, force: true });
+  }
 }
 
 function contentType(file) {
