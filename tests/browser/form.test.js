@@ -156,6 +156,22 @@ for (const [layout, fixture] of [['standard', 'form-standard.qzf'], ['Bootstrap'
       await context.close();
     });
 
+    await t.test('a label with quotes, a backslash and a line break cannot break the checks', async () => {
+      const label = 'Vor"name\\ \'x\' </script>\nZeile 2';
+      const xmlLabel = label.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+      const page2 = generatePage(fixture, {
+        formId: FORM_ID,
+        edit: (xml) => xml.replace('<beschriftung>Vorname</beschriftung>', `<beschriftung>${xmlLabel}</beschriftung>`),
+      });
+      const { page, posts, errors, dialogs, context } = await openPage(browser, page2);
+      await submit(page);
+      await page.waitForTimeout(50);
+      assert.deepEqual(dialogs.map(crlf), [textMsg(label)]);
+      assert.equal(posts.length, 0);
+      assert.deepEqual(errors, []);
+      await context.close();
+    });
+
     await t.test('the captcha picture asks the formmailer for this form and refreshes', async () => {
       const { page, requests, context } = await openPage(browser, html);
       const captchaUrl = `${FORMMAILER}?action=captcha&id=${FORM_ID}`;

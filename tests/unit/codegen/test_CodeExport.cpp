@@ -489,3 +489,46 @@ TEST_F(CodeExportTest, MissingTemplateFileStopsTheGeneration) {
 }
 
 }  // namespace
+
+// Input no dialog would check: a field without a name, a label made of
+// markers, quotes and line breaks, and lists of thousands of entries. Both
+// layouts still produce the whole page with the installed templates.
+TEST_F(CodeExportTest, AwkwardFieldsStillGiveTheWholePageInBothLayouts) {
+  project.Settings.cboFormMailer = "https://example.com/formmail.php";
+  auto& unnamed = Add<TEinzField>("");
+  unnamed.Pflicht = true;
+  auto& hostile = Add<TEinzField>("hostile");
+  hostile.Beschriftung = "<!-- FORMMAIL --> \"quoted\"\r\nsecond line \\ <!-- FIELDS --> </script>";
+  hostile.Pflicht = true;
+  hostile.Cookie = true;
+  std::string items;
+  for (int i = 0; i < 5000; ++i)
+    items += "Entry " + std::to_string(i) + "|v" + std::to_string(i) + "#";
+  auto& longList = Add<TDropDownField>("longlist");
+  longList.Felder = items;
+  longList.Groesse = "1";
+  longList.Pflicht = true;
+  auto& boxes = Add<TCheckBoxList>("boxes");
+  boxes.Pflicht = true;
+  for (int i = 0; i < 2000; ++i) {
+    auto item = std::make_unique<TCheckBoxFieldSimple>();
+    item->Name = "box" + std::to_string(i);
+    item->Cookie = i % 2 == 0;
+    boxes.Items.push_back(std::move(item));
+  }
+
+  for (int layout : {0, 1}) {
+    SCOPED_TRACE(layout);
+    const std::string page = TExportFactory::BuildCode(layout, project, options);
+    EXPECT_NE(page.find("</html>"), std::string::npos);
+    EXPECT_NE(page.find(">Entry 4999</option>"), std::string::npos);
+    EXPECT_NE(page.find("name=\"box1999\""), std::string::npos);
+    // The label reaches the markup as typed, and the marker in it is filled
+    // by the later formmailer step.
+    EXPECT_NE(page.find("https://example.com/formmail.php \"quoted\""), std::string::npos);
+    // Inside the check script the same label cannot end the string.
+    EXPECT_NE(page.find("\\\"quoted\\\"\\r\\nsecond line \\\\"), std::string::npos);
+    EXPECT_EQ(page.find("alert(\"Bitte füllen Sie das Feld <!-- FORMMAIL --> \"quoted\""),
+              std::string::npos);
+  }
+}
