@@ -1,10 +1,14 @@
 // export and new: filled in with the page generators and the default projects.
 #include <exception>
 #include <iostream>
+#include <memory>
 
 #include "CliCommands.h"
 #include "codegen/PageFile.h"
 #include "codegen/uCodeExport.h"
+#include "model/FormMailerManager.h"
+#include "model/NewProject.h"
+#include "shell/QZPlatform.h"
 
 int RunExport(const CliArgs& args) {
   TProject project;
@@ -40,7 +44,25 @@ int RunExport(const CliArgs& args) {
   return kExitOk;
 }
 
-int RunNew(const CliArgs&) {
-  std::cerr << "quazel-cli: new is not available in this build\n";
-  return kExitGenerate;
+int RunNew(const CliArgs& args) {
+  // Messages (such as a missing lang.ini) go to standard error.
+  TQZPlatform::SetServices(std::make_shared<TConsolePlatformServices>());
+  TLoadEnv env;
+  env.Language = CliLanguage(args);
+  // An empty formmailer address takes the first of the user's list, as in the
+  // main window; reading the list creates nothing.
+  env.FormMailerLinks = TFormMailerManager::LoadLinks();
+
+  TProject project;
+  const LoadResult loaded = LoadDefaultProject(env.Language, args.Layout, env, project);
+  if (!loaded.Ok) {
+    std::cerr << loaded.Text << "\n" << loaded.Details() << "\n";
+    return kExitLoad;
+  }
+  const LoadResult saved = SaveProject(*args.Output, project);
+  if (!saved.Ok) {
+    std::cerr << "quazel-cli: " << saved.Message << "\n";
+    return kExitGenerate;
+  }
+  return kExitOk;
 }
