@@ -196,19 +196,24 @@ TEST_F(CliNewTest, TheUsersLanguageAndFormmailerListAreUsed) {
 TEST_F(CliNewTest, FailuresEndWithTheirExitStatusAndWriteNothing) {
   const fs::path none = InstallationWithout({"default_de.qzf", "default_Deutsch.qzf"});
   const std::string file = (work / "neu.qzf").string();
+  // The interface text and the details of the error dialog.
+  TQZPlatform::SetProgramDir(none.string());
+  const std::string text = TQZPlatform::GetText("Deutsch", "txtMainFrmNoQZFile");
+  ASSERT_NE(text, "error");
+  ASSERT_NE(text, "");
+  const std::string noProject = text + "\nException Class:EInOutError\r\nMessage:";
   struct Case {
     const char* what;
     std::vector<std::string> args;
     int exit;
-    const char* message;  // a part of standard error
+    std::string message;  // a part of standard error
   };
   const std::vector<Case> cases = {
       {"no default project",
        {"new", "--layout", "1", "--language", "Deutsch", "-o", file, "--program-dir",
         none.string()},
        2,
-       "Die Datei ist keine gültige Quazel-Projektdatei oder beschädigt.\n"
-       "Exception Class:EInOutError\r\nMessage:"},
+       noProject},
       {"unwritable target",
        {"new", "--layout", "0", "--language", "English", "-o",
         (work / "missing" / "neu.qzf").string()},
