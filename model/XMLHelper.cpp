@@ -77,7 +77,10 @@ pugi::xml_node TXMLHelper::AddTextElement(pugi::xml_node parent, const std::stri
 std::string TXMLHelper::ReadText(const std::string& name, pugi::xml_node parent) {
   pugi::xml_node child = parent.child(name.c_str());
   if (!child) return "";
-  return LfToCrLf(ChildText(child));
+  std::string text = ChildText(child);
+  // Most values are a single line: no second copy for them.
+  if (text.find('\n') == std::string::npos) return text;
+  return LfToCrLf(text);
 }
 
 std::string TXMLHelper::ReadTextDefault(const std::string& name, pugi::xml_node parent,
