@@ -20,10 +20,18 @@ class CrLfWriter : public pugi::xml_writer {
  public:
   explicit CrLfWriter(std::string& out) : out_(out) {}
   void write(const void* data, size_t size) override {
+    // Whole runs between line ends at once, not byte by byte.
     const char* p = static_cast<const char*>(data);
-    for (size_t i = 0; i < size; ++i) {
-      if (p[i] == '\n') out_ += '\r';
-      out_ += p[i];
+    const char* const end = p + size;
+    while (p < end) {
+      const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
+      if (lf == nullptr) {
+        out_.append(p, end);
+        return;
+      }
+      out_.append(p, lf);
+      out_ += "\r\n";
+      p = lf + 1;
     }
   }
 

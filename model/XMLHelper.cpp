@@ -69,7 +69,10 @@ pugi::xml_node TXMLHelper::AddTextElement(pugi::xml_node parent, const std::stri
                                           const std::string& text) {
   pugi::xml_node element = parent.append_child(name.c_str());
   if (!text.empty()) {
-    element.append_child(pugi::node_pcdata).set_value(NormalizeToLf(text).c_str());
+    // Values without a CR need no normalising copy.
+    const bool hasCr = text.find('\r') != std::string::npos;
+    element.append_child(pugi::node_pcdata)
+        .set_value(hasCr ? NormalizeToLf(text).c_str() : text.c_str());
   }
   return element;
 }
