@@ -83,6 +83,8 @@ TEST(HelpPagesTest, EveryLanguageHasACompleteUtf8Page) {
   auto languages = ReadIniSectionNames(kDataDir + "lang.ini");
   ASSERT_TRUE(languages.has_value());
   ASSERT_EQ(languages->size(), 4u);
+  TIniFile strings;
+  ASSERT_TRUE(strings.LoadFromFile(kDataDir + "lang.ini"));
   std::set<std::string> pages;
   for (const auto& language : *languages) {
     std::string file = TProgramSettings::HelpFileName(language);
@@ -101,6 +103,17 @@ TEST(HelpPagesTest, EveryLanguageHasACompleteUtf8Page) {
     for (const auto& name : inputs) EXPECT_TRUE(NamesWord(page, name)) << file << ": " << name;
     for (const char* text : {"?action=checkurl", "?action=captcha&amp;id=", "{#", "0x5A"})
       EXPECT_NE(page.find(text), std::string::npos) << file << ": " << text;
+
+    // The controls the page points to carry the program's own texts in that
+    // language: tab, group and field of the address, the scramble box, the
+    // advanced settings and their error pages, the link list, the mail text
+    // tab with its placeholder list and button.
+    for (const char* tag : {"16", "60", "74", "75", "77", "147", "19", "31", "133", "37"}) {
+      std::string label = strings.Value(language, tag).value_or("(missing)");
+      std::erase(label, '&');
+      EXPECT_NE(page.find("<strong>" + label + "</strong>"), std::string::npos)
+          << file << ": Tag " << tag << " " << label;
+    }
   }
   // Each language has a page of its own.
   EXPECT_EQ(pages.size(), languages->size());
