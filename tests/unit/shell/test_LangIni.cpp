@@ -236,7 +236,7 @@ const std::vector<TagText>& TagTexts() {
        "label explaining edtMeldung (TMandatoryCheck)"},
       {"235", "Text nach Feld", "label of edtTextNach, edtTextAfter"},
       {"236", "Vorgabewert", "label of edtVorgabewert"},
-      {"237", "Vorgabewert löschen beim bearbeiten?", "check box chkVorgabeLoeschen"},
+      {"237", "Vorgabewert beim Bearbeiten löschen?", "check box chkVorgabeLoeschen"},
       {"238", "Startjahr:", "label of edtStartYear"},
       {"239", "Endjahr:", "label of edtEndYear"},
       {"240", "Textfarbe Überschrift", "label of edtTextColorHeader (calendar design)"},
@@ -276,7 +276,7 @@ const std::vector<TagText>& TagTexts() {
        "group Feldeinstellungen of TfrmZwText"},
       {"269", "Programmeinstellungen", "menu entry mnProgramSettings; window TfrmProgramSet"},
       {"270", "Sprache", "label of CmbLanguage"},
-      {"271", "Anzahl „Zuletz verwendet“", "label of edtNumLastUsed"},
+      {"271", "Anzahl „Zuletzt verwendet“", "label of edtNumLastUsed"},
       {"272", "Zuletzt verwendet", "menu entry mnLastUsed"},
       {"273",
        "Zusätzlicher Text für die E-Mail. Platzhalter wie {#Feldname#} ersetzt das "
@@ -313,11 +313,11 @@ const std::vector<TagText>& TagTexts() {
       {"295", "HTML-Vorlage Bootstrap", "tab TabSheet3 of the advanced settings"},
       {"296", "Standard wiederherstellen", "buttons buttonStandard, buttonStandardBootstrap"},
       {"297",
-       "Bearbeiten des  Standardtemplates für die Formularerstellung. Platzhalter sind als "
+       "Bearbeiten des Standardtemplates für die Formularerstellung. Platzhalter sind als "
        "Kommentar <!-- XYZ --> gekennzeichnet.",
        "help label of the template editors"},
       {"298", "Größe Felder:", "label of ComboFormFieldSize"},
-      {"300", "Download Formmai-Script", "button ButtonDownloadFormmailer"},
+      {"300", "Formmailer-Script herunterladen", "button ButtonDownloadFormmailer"},
       {"301", "Design",
        "tab TabSheet3 of the calendar dialog, which cannot share 28 (Beschriftungen)"},
   };
