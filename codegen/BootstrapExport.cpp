@@ -122,32 +122,30 @@ std::string TBootstrapExport::Generate(const std::string& fileName) {
   std::string page = TCodeExport::Generate(fileName);
   const TProjectSettings& s = Settings();
 
-  page = StringReplaceAll(page, "<!-- WIDTH -->",
-                          s.edtTabWidth.empty() ? "" : " style=\"width:" + s.edtTabWidth + "\"");
+  ReplaceAllInPlace(page, "<!-- WIDTH -->",
+                    s.edtTabWidth.empty() ? "" : " style=\"width:" + s.edtTabWidth + "\"");
   static const char* const kFieldSize[] = {"", " form-group-sm", " form-group-lg"};
   if (s.Bootstrap_ComboFormFieldSize >= 0 && s.Bootstrap_ComboFormFieldSize <= 2)
-    page = StringReplaceAll(page, "<!-- FORMFIELDSIZE -->",
-                            kFieldSize[s.Bootstrap_ComboFormFieldSize]);
-  page = StringReplaceAll(page, "<!-- SENDBUTTON -->", s.edtSendenButton);
+    ReplaceAllInPlace(page, "<!-- FORMFIELDSIZE -->", kFieldSize[s.Bootstrap_ComboFormFieldSize]);
+  ReplaceAllInPlace(page, "<!-- SENDBUTTON -->", s.edtSendenButton);
   if (s.chkResetButton)
-    page = StringReplaceAll(
+    ReplaceAllInPlace(
         page, "<!-- RESETBUTTON -->",
         "<button type=\"reset\" class=\"btn btn-danger\">" + s.edtCancelButton + "</button>\r\n");
   if (s.chkPrintButton)
-    page = StringReplaceAll(page, "<!-- PRINTBUTTON -->",
-                            "<button class=\"btn btn-print\" type=\"button\" "
-                            "onClick=\"javascript:window.print()\">" +
-                                s.edtPrint + "</button>\r\n");
-  page = StringReplaceAll(page, "<!-- BUTTONSTYLESHEET -->", GetButtonStyles());
+    ReplaceAllInPlace(page, "<!-- PRINTBUTTON -->",
+                      "<button class=\"btn btn-print\" type=\"button\" "
+                      "onClick=\"javascript:window.print()\">" +
+                          s.edtPrint + "</button>\r\n");
+  ReplaceAllInPlace(page, "<!-- BUTTONSTYLESHEET -->", GetButtonStyles());
 
   const TFieldPass pass = RunFieldPass(false);
-  page = StringReplaceAll(page, "<!-- FIELDS -->", pass.Markup);
-  page = StringReplaceAll(page, "<!-- JSCRIPT -->", pass.Script);
+  ReplaceAllInPlace(page, "<!-- FIELDS -->", pass.Markup);
+  ReplaceAllInPlace(page, "<!-- JSCRIPT -->", pass.Script);
 
-  if (s.chkCaptcha) page = StringReplaceAll(page, "<!-- CAPTCHA -->", GetCaptcha());
-  page = StringReplaceAll(page, "<!-- FORMMAIL -->", s.cboFormMailer);
-  page = StringReplaceAll(page, "<!-- BootstrapFormFieldBackground -->",
-                          s.BootstrapFormFieldBackground);
+  if (s.chkCaptcha) ReplaceAllInPlace(page, "<!-- CAPTCHA -->", GetCaptcha());
+  ReplaceAllInPlace(page, "<!-- FORMMAIL -->", s.cboFormMailer);
+  ReplaceAllInPlace(page, "<!-- BootstrapFormFieldBackground -->", s.BootstrapFormFieldBackground);
 
   // The column width is always 2 to 10; a value outside that (a hand-edited
   // project file) would give negative or empty grid classes, so it keeps the

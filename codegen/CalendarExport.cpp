@@ -111,6 +111,6 @@ std::string InsertCalendarScript(int layout, const std::string& page, const TPro
   const std::string script =
       layout == 1 ? BootstrapScripts(project, language) : StandardScript(project, language);
   std::string result = page;
-  result = StringReplaceAll(result, "<!-- JSCAL -->", script);
+  ReplaceAllInPlace(result, "<!-- JSCAL -->", script);
   return result;
 }

@@ -40,7 +40,6 @@ std::string GetCaptchaRefreshScript(const TProject& project, const std::string& 
 std::string InsertCaptchaRefresh(const std::string& page, const TProject& project,
                                  const std::string& formId) {
   std::string result = page;
-  result = StringReplaceAll(result, "<!-- JSCAPTCHAREFRESH -->",
-                            GetCaptchaRefreshScript(project, formId));
+  ReplaceAllInPlace(result, "<!-- JSCAPTCHAREFRESH -->", GetCaptchaRefreshScript(project, formId));
   return result;
 }

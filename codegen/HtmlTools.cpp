@@ -1,12 +1,27 @@
 #include "codegen/HtmlTools.h"
 
+#include <string.h>
+
 #include <array>
+#include <cstring>
 #include <utility>
 
 #include "model/FieldList.h"
 #include "shell/Base64.h"
 
 namespace {
+
+// Position of the first from in text at or after pos; npos when none.
+std::size_t FindText(const std::string& text, std::string_view from, std::size_t pos) {
+#ifdef __GLIBC__
+  if (pos > text.size()) return std::string::npos;
+  const void* at = memmem(text.data() + pos, text.size() - pos, from.data(), from.size());
+  return at == nullptr ? std::string::npos
+                       : static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
+#else
+  return text.find(from, pos);
+#endif
+}
 
 bool IsQuote(char c) {
   return c == '"' || c == '\'';
@@ -15,19 +30,52 @@ bool IsQuote(char c) {
 }  // namespace
 
 std::string StringReplaceAll(const std::string& text, std::string_view from, std::string_view to) {
-  if (from.empty()) return text;
-  std::string result;
-  result.reserve(text.size());
-  std::size_t pos = 0;
-  for (;;) {
-    const std::size_t hit = text.find(from, pos);
-    if (hit == std::string::npos) break;
-    result.append(text, pos, hit - pos);
-    result += to;
-    pos = hit + from.size();
-  }
-  result.append(text, pos, std::string::npos);
+  std::string result = text;
+  ReplaceAllInPlace(result, from, to);
   return result;
+}
+
+void ReplaceAllInPlace(std::string& text, std::string_view from, std::string_view to) {
+  if (from.empty()) return;
+  // The matches in the text as it is, left to right, not overlapping. A page
+  // has a '<' every few bytes and a placeholder starts with one, so glibc's
+  // memmem (which skips ahead on the needle's bytes) beats find here.
+  std::vector<std::size_t> hits;
+  for (std::size_t at = FindText(text, from, 0); at != std::string::npos;
+       at = FindText(text, from, at + from.size()))
+    hits.push_back(at);
+  if (hits.empty()) return;
+
+  const std::size_t oldSize = text.size();
+  char* const data = text.data();
+  if (to.size() <= from.size()) {
+    // Shrinks or keeps the length: move the pieces forward.
+    std::size_t read = hits.front();
+    std::size_t write = read;
+    for (const std::size_t hit : hits) {
+      std::memmove(data + write, data + read, hit - read);
+      write += hit - read;
+      std::memcpy(data + write, to.data(), to.size());
+      write += to.size();
+      read = hit + from.size();
+    }
+    std::memmove(data + write, data + read, oldSize - read);
+    text.resize(write + (oldSize - read));
+    return;
+  }
+  // Grows: make room, then move the pieces backward from the end.
+  text.resize(oldSize + hits.size() * (to.size() - from.size()));
+  char* const out = text.data();
+  std::size_t read = oldSize;
+  std::size_t write = text.size();
+  for (auto it = hits.rbegin(); it != hits.rend(); ++it) {
+    const std::size_t tail = *it + from.size();
+    write -= read - tail;
+    std::memmove(out + write, out + tail, read - tail);
+    write -= to.size();
+    std::memcpy(out + write, to.data(), to.size());
+    read = *it;
+  }
 }
 
 std::string ScrambleText(const std::string& text) {

@@ -14,6 +14,10 @@ constexpr unsigned char kScrambleKey = 0x5A;
 // text with every occurrence of from replaced by to, left to right; inserted
 // text is not searched again. An empty from leaves the text unchanged.
 std::string StringReplaceAll(const std::string& text, std::string_view from, std::string_view to);
+// The same on text itself, without a new buffer when nothing or little
+// changes (the page is long and passes through many replacements). from and to
+// must not point into text.
+void ReplaceAllInPlace(std::string& text, std::string_view from, std::string_view to);
 
 // Every byte XOR kScrambleKey (no Base64).
 std::string ScrambleText(const std::string& text);

@@ -47,15 +47,15 @@ std::string TCodeExport::Generate(const std::string& fileName) {
   // 1: the template.
   std::string page = GetTemplate(fileName);
   // 2, 3
-  page = StringReplaceAll(page, "<!-- VERSION -->", kPageVersion);
-  page = StringReplaceAll(page, "<!-- CSS -->", GetCSS());
+  ReplaceAllInPlace(page, "<!-- VERSION -->", kPageVersion);
+  ReplaceAllInPlace(page, "<!-- CSS -->", GetCSS());
 
   // 4: counter functions of the multi-line fields.
   std::string counters;
   for (const auto& field : fields)
     if (const auto* multi = dynamic_cast<const TMehrzField*>(field.get()))
       counters += multi->GetCounterScript(Ctx);
-  page = StringReplaceAll(page, "<!-- JSCRIPT2 -->", counters);
+  ReplaceAllInPlace(page, "<!-- JSCRIPT2 -->", counters);
 
   // 5, 6: cookie restore and save scripts.
   std::string load, save;
@@ -64,53 +64,52 @@ std::string TCodeExport::Generate(const std::string& fileName) {
     load += field->GetCookieLoadScript(Ctx);
     save += field->GetCookieSaveScript(Ctx);
   }
-  page = StringReplaceAll(page, "<!-- SETCOOKIEVALUES -->", load);
-  page = StringReplaceAll(page, "<!-- SETCOOKIES -->", save);
+  ReplaceAllInPlace(page, "<!-- SETCOOKIEVALUES -->", load);
+  ReplaceAllInPlace(page, "<!-- SETCOOKIES -->", save);
 
   // 7, 8
-  page = StringReplaceAll(page, "<!-- FORMID -->", NewFormId());
-  page =
-      StringReplaceAll(page, "<!-- SETTINGS -->", EncodeAddress(s.chkCaptcha ? "true" : "false"));
+  ReplaceAllInPlace(page, "<!-- FORMID -->", NewFormId());
+  ReplaceAllInPlace(page, "<!-- SETTINGS -->", EncodeAddress(s.chkCaptcha ? "true" : "false"));
 
   // 9 to 22: page texts and the formmailer's values.
-  page = StringReplaceAll(page, "<!-- TITLE -->", s.edtTitel);
+  ReplaceAllInPlace(page, "<!-- TITLE -->", s.edtTitel);
   if (s.edtFormTitel.empty()) page = RemoveBlock("FORMTITLE", page);
-  page = StringReplaceAll(page, "<!--TARGET-->", s.cboTarget);
-  page = StringReplaceAll(page, "<!-- DANKE -->", HiddenValue(s.edtDanke));
-  page = StringReplaceAll(page, "<!-- SUBJECT -->", HiddenValue(s.edtBetreff));
-  page = StringReplaceAll(page, "<!-- COPYFIELDS -->", BoolText(s.kopie_absender));
-  page = StringReplaceAll(page, "<!-- IP -->", BoolText(s.ip_informationen));
-  page = StringReplaceAll(page, "<!-- HIDEEMPTYFIELDS -->", BoolText(s.hide_empty_fields));
-  page = StringReplaceAll(page, "<!-- ENCODING -->", s.encoding);
-  page = StringReplaceAll(page, "<!-- CRYPTMAIL -->", s.cbCryptAddr ? "1" : "0");
+  ReplaceAllInPlace(page, "<!--TARGET-->", s.cboTarget);
+  ReplaceAllInPlace(page, "<!-- DANKE -->", HiddenValue(s.edtDanke));
+  ReplaceAllInPlace(page, "<!-- SUBJECT -->", HiddenValue(s.edtBetreff));
+  ReplaceAllInPlace(page, "<!-- COPYFIELDS -->", BoolText(s.kopie_absender));
+  ReplaceAllInPlace(page, "<!-- IP -->", BoolText(s.ip_informationen));
+  ReplaceAllInPlace(page, "<!-- HIDEEMPTYFIELDS -->", BoolText(s.hide_empty_fields));
+  ReplaceAllInPlace(page, "<!-- ENCODING -->", s.encoding);
+  ReplaceAllInPlace(page, "<!-- CRYPTMAIL -->", s.cbCryptAddr ? "1" : "0");
   auto recipient = [&](const std::string& address) {
     return s.cbCryptAddr ? EncodeAddress(address) : HiddenValue(address);
   };
-  page = StringReplaceAll(page, "<!-- ADMIN -->", recipient(s.edtEMail));
-  page = StringReplaceAll(page, "<!-- ADMIN1 -->", recipient(s.edtEMail1));
-  page = StringReplaceAll(page, "<!-- ADMIN2 -->", recipient(s.edtEMail2));
+  ReplaceAllInPlace(page, "<!-- ADMIN -->", recipient(s.edtEMail));
+  ReplaceAllInPlace(page, "<!-- ADMIN1 -->", recipient(s.edtEMail1));
+  ReplaceAllInPlace(page, "<!-- ADMIN2 -->", recipient(s.edtEMail2));
   page = RemoveAdminFields(page);
 
   // 23 to 31
-  page = StringReplaceAll(page, "<!-- EINLEITTEXT -->",
-                          EncodeAddress(StringReplaceAll(s.memoMailtext, "\r\n", "#br#")));
-  page = StringReplaceAll(page, "<!-- TYPEMAIL -->", s.cboMailFormat);
-  page = StringReplaceAll(page, "<!-- RETURNTOSENDER -->",
-                          std::string("<input type=\"hidden\" name=\"ReturnToSender\" value=\"") +
-                              BoolText(s.chkAbsender) + "\">\r\n");
-  page = StringReplaceAll(page, "<!-- BEITE -->", s.edtTabWidth);
+  ReplaceAllInPlace(page, "<!-- EINLEITTEXT -->",
+                    EncodeAddress(StringReplaceAll(s.memoMailtext, "\r\n", "#br#")));
+  ReplaceAllInPlace(page, "<!-- TYPEMAIL -->", s.cboMailFormat);
+  ReplaceAllInPlace(page, "<!-- RETURNTOSENDER -->",
+                    std::string("<input type=\"hidden\" name=\"ReturnToSender\" value=\"") +
+                        BoolText(s.chkAbsender) + "\">\r\n");
+  ReplaceAllInPlace(page, "<!-- BEITE -->", s.edtTabWidth);
   static const char* const kAlign[] = {"center", "right", "left"};
   if (s.cboTabAusrichtung >= 0 && s.cboTabAusrichtung <= 2)
-    page = StringReplaceAll(page, "<!-- AUSRICHTUNG -->", kAlign[s.cboTabAusrichtung]);
-  page = StringReplaceAll(page, "<!-- FORMTITLE -->", s.edtFormTitel);
-  page = StringReplaceAll(page, "<!-- EINLEITUNGTEXT -->", s.memoEinleitung);
+    ReplaceAllInPlace(page, "<!-- AUSRICHTUNG -->", kAlign[s.cboTabAusrichtung]);
+  ReplaceAllInPlace(page, "<!-- FORMTITLE -->", s.edtFormTitel);
+  ReplaceAllInPlace(page, "<!-- EINLEITUNGTEXT -->", s.memoEinleitung);
   if (s.memoEinleitung.empty()) page = RemoveBlock("EINLEITUNGTEXT", page);
-  page = StringReplaceAll(page, "<!-- TEXTENDE -->", s.memoTextEnde);
+  ReplaceAllInPlace(page, "<!-- TEXTENDE -->", s.memoTextEnde);
 
   // 32 to 34: calendar, captcha refresh, error pages.
   if (fields.HasCalendarField()) page = InsertCalendarScript(page);
   if (s.chkCaptcha) page = InsertCaptchaRefresh(page);
-  page = StringReplaceAll(page, "<!-- ERRORPAGES -->", GetErrorPageFields());
+  ReplaceAllInPlace(page, "<!-- ERRORPAGES -->", GetErrorPageFields());
   return page;
 }
 

@@ -67,23 +67,23 @@ std::string TGenHTML::Generate(const std::string& fileName) {
   std::string page = TCodeExport::Generate(fileName);
   const TProjectSettings& s = Settings();
 
-  page = StringReplaceAll(page, "<!-- SENDBUTTON -->", s.edtSendenButton);
+  ReplaceAllInPlace(page, "<!-- SENDBUTTON -->", s.edtSendenButton);
   if (s.chkResetButton)
-    page = StringReplaceAll(page, "<!-- RESETBUTTON -->",
-                            "<input type=\"reset\" name=\"next\" value=\"" + s.edtCancelButton +
-                                "\" <!-- CLASS -->>\r\n");
+    ReplaceAllInPlace(page, "<!-- RESETBUTTON -->",
+                      "<input type=\"reset\" name=\"next\" value=\"" + s.edtCancelButton +
+                          "\" <!-- CLASS -->>\r\n");
   if (s.chkPrintButton)
-    page = StringReplaceAll(page, "<!-- PRINTBUTTON -->",
-                            "<input type=\"button\" name=\"print\" value=\"" + s.edtPrint +
-                                "\" onClick=\"javascript:window.print()\" class=\"button\">\r\n");
-  page = StringReplaceAll(page, "<!-- CLASS -->", s.cboStandardButton ? "" : "class=\"button\"");
+    ReplaceAllInPlace(page, "<!-- PRINTBUTTON -->",
+                      "<input type=\"button\" name=\"print\" value=\"" + s.edtPrint +
+                          "\" onClick=\"javascript:window.print()\" class=\"button\">\r\n");
+  ReplaceAllInPlace(page, "<!-- CLASS -->", s.cboStandardButton ? "" : "class=\"button\"");
 
   const TFieldPass pass = RunFieldPass(!s.cboStandardFeld);
-  page = StringReplaceAll(page, "<!-- FIELDS -->", pass.Markup);
-  page = StringReplaceAll(page, "<!-- JSCRIPT -->", pass.Script);
+  ReplaceAllInPlace(page, "<!-- FIELDS -->", pass.Markup);
+  ReplaceAllInPlace(page, "<!-- JSCRIPT -->", pass.Script);
 
-  if (s.chkCaptcha) page = StringReplaceAll(page, "<!-- CAPTCHA -->", GetCaptcha());
-  page = StringReplaceAll(page, "<!-- FORMMAIL -->", s.cboFormMailer);
+  if (s.chkCaptcha) ReplaceAllInPlace(page, "<!-- CAPTCHA -->", GetCaptcha());
+  ReplaceAllInPlace(page, "<!-- FORMMAIL -->", s.cboFormMailer);
   return page;
 }
 

@@ -282,7 +282,12 @@ std::string SaveXmlDocument(const pugi::xml_document& doc, const std::string& pa
   return WriteFileAtomically(path, SerializeXml(doc));
 }
 
-bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadError& error) {
+namespace {
+
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+
+// The checks pugixml leaves out, on the text before it is parsed.
+bool CheckXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadError& error) {
   const std::string kind = "EXMLReadError";
   if (bytes.empty()) return Fail(doc, error, kind, "The file is empty");
   if (const auto nul = bytes.find('\0'); nul != std::string::npos)
@@ -293,10 +298,13 @@ bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadErr
   if (MaxNesting(bytes, kMaxXmlDepth) > kMaxXmlDepth)
     return Fail(doc, error, kind,
                 "Elements nested deeper than " + std::to_string(kMaxXmlDepth) + " levels");
+  return true;
+}
 
-  const pugi::xml_parse_result result =
-      doc.load_buffer(bytes.data(), bytes.size(),
-                      pugi::parse_default | pugi::parse_ws_pcdata_single, pugi::encoding_utf8);
+// The parser's verdict, then exactly one document element.
+bool CheckParsed(const pugi::xml_parse_result& result, pugi::xml_document& doc,
+                 TXmlReadError& error) {
+  const std::string kind = "EXMLReadError";
   if (!result)
     return Fail(doc, error, kind,
                 std::string(result.description()) + " at offset " + std::to_string(result.offset));
@@ -307,6 +315,14 @@ bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadErr
     return Fail(doc, error, kind,
                 elements == 0 ? "No document element" : "More than one document element");
   return true;
+}
+
+}  // namespace
+
+bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadError& error) {
+  if (!CheckXmlText(bytes, doc, error)) return false;
+  return CheckParsed(
+      doc.load_buffer(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_utf8), doc, error);
 }
 
 bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError& error) {
@@ -326,5 +342,18 @@ bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError
   std::fclose(f);
   if (failed)
     return Fail(doc, error, "EInOutError", "Cannot read " + Quoted(path) + ": " + ErrnoText(err));
-  return ParseXmlText(bytes, doc, error);
+  if (!CheckXmlText(bytes, doc, error)) return false;
+
+  // The document gets its own copy of the text to parse in place, and the
+  // text read is let go first: a large file is then held once, not twice,
+  // while its tree is built.
+  const size_t size = bytes.size();
+  void* own = pugi::get_memory_allocation_function()(size);
+  if (own == nullptr)
+    return CheckParsed(doc.load_buffer(bytes.data(), size, kParseOptions, pugi::encoding_utf8), doc,
+                       error);
+  std::memcpy(own, bytes.data(), size);
+  std::string().swap(bytes);
+  return CheckParsed(doc.load_buffer_inplace_own(own, size, kParseOptions, pugi::encoding_utf8),
+                     doc, error);
 }
