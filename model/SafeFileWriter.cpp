@@ -325,7 +325,8 @@ bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadErr
       doc.load_buffer(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_utf8), doc, error);
 }
 
-bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError& error) {
+bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError& error,
+                 unsigned extraOptions) {
   FILE* f = std::fopen(path.c_str(), "rb");
   if (!f)
     return Fail(doc, error, "EInOutError", "Cannot open " + Quoted(path) + ": " + ErrnoText(errno));
@@ -349,11 +350,12 @@ bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError
   // while its tree is built.
   const size_t size = bytes.size();
   void* own = pugi::get_memory_allocation_function()(size);
+  const unsigned options = kParseOptions | extraOptions;
   if (own == nullptr)
-    return CheckParsed(doc.load_buffer(bytes.data(), size, kParseOptions, pugi::encoding_utf8), doc,
+    return CheckParsed(doc.load_buffer(bytes.data(), size, options, pugi::encoding_utf8), doc,
                        error);
   std::memcpy(own, bytes.data(), size);
   std::string().swap(bytes);
-  return CheckParsed(doc.load_buffer_inplace_own(own, size, kParseOptions, pugi::encoding_utf8),
-                     doc, error);
+  return CheckParsed(doc.load_buffer_inplace_own(own, size, options, pugi::encoding_utf8), doc,
+                     error);
 }

@@ -36,5 +36,7 @@ constexpr int kMaxXmlDepth = 256;
 // filled, doc emptied) when the text is no such document.
 bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadError& error);
 
-// Reads the file at path whole and parses it as ParseXmlText does.
-bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError& error);
+// Reads the file at path whole and parses it as ParseXmlText does, with
+// extraOptions added to the pugixml parse options.
+bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError& error,
+                 unsigned extraOptions = 0);

@@ -33,9 +33,11 @@ std::string LfToCrLf(const std::string& text) {
   return out;
 }
 
-// The text of all direct text and CDATA children, in order.
+// The text of all direct text and CDATA children, in order. A document
+// parsed with parse_embed_pcdata holds the first text in the element itself
+// (its value, otherwise empty), ahead of any child.
 std::string ChildText(pugi::xml_node child) {
-  std::string text;
+  std::string text = child.value();
   for (pugi::xml_node n = child.first_child(); n; n = n.next_sibling()) {
     if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) text += n.value();
   }
