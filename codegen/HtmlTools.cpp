@@ -145,8 +145,8 @@ std::string StripTags(const std::string& text) {
   return result;
 }
 
-std::string ToEntities(const std::string& text) {
-  static const std::array<std::pair<const char*, const char*>, 8> kTable = {{
+std::string ToEntities(std::string_view text) {
+  static const std::array<std::pair<std::string_view, std::string_view>, 8> kTable = {{
       {"\xC3\xA4", "&auml;"},
       {"\xC3\xBC", "&uuml;"},
       {"\xC3\xB6", "&ouml;"},
@@ -156,9 +156,24 @@ std::string ToEntities(const std::string& text) {
       {"\xE2\x82\xAC", "&euro;"},
       {"\xC3\x9F", "&szlig;"},
   }};
-  std::string result = text;
-  for (const auto& [character, entity] : kTable)
-    result = StringReplaceAll(result, character, entity);
+  // One pass over the text. The characters are whole UTF-8 sequences, so no
+  // two of them overlap and no entity (plain ASCII) forms a new one: the same
+  // result as replacing them one after the other, without a copy per character.
+  std::string result;
+  result.reserve(text.size());
+  std::size_t done = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\xC3' && text[i] != '\xE2') continue;
+    for (const auto& [character, entity] : kTable) {
+      if (text.compare(i, character.size(), character) != 0) continue;
+      result.append(text, done, i - done);
+      result += entity;
+      done = i + character.size();
+      i = done - 1;
+      break;
+    }
+  }
+  result.append(text, done);
   return result;
 }
 

@@ -32,7 +32,7 @@ std::vector<std::string> Split(const std::string& text, char sep);
 // Removes every "<...>" pair.
 std::string StripTags(const std::string& text);
 // Umlauts, sharp s and the euro sign as HTML entities.
-std::string ToEntities(const std::string& text);
+std::string ToEntities(std::string_view text);
 // The formmailer address with every "formmail.php" removed.
 std::string FormmailerFolder(const std::string& address);
 // value="text" or placeholder="text".

@@ -6,6 +6,7 @@
 #include <exception>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include <iconv.h>
@@ -38,7 +39,7 @@ TCodePage CodePageFor(const std::string& encoding) {
 // Length of the valid UTF-8 sequence at text[pos] and its code point, or 0
 // when the bytes there are not one (overlong forms, surrogates and values
 // beyond U+10FFFF are invalid).
-std::size_t DecodeUtf8(const std::string& text, std::size_t pos, char32_t& codePoint) {
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& codePoint) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(pos);
   std::size_t length;
@@ -109,9 +110,10 @@ TEscape EscapeFor(TContent kind) {
   return HtmlReference;
 }
 
+// A stretch of the page, which outlives the pieces (no copy of the page).
 struct TPiece {
   TContent Kind;
-  std::string Text;
+  std::string_view Text;
 };
 
 bool EqualsNoCase(const std::string& text, std::size_t pos, const std::string& lowerWord) {
@@ -141,6 +143,7 @@ std::size_t FindNoCase(const std::string& text, const std::string& lowerWord, st
 // Cuts the page into markup and the contents of script and style elements.
 // Comments in the markup are skipped, so a commented-out element stays markup.
 std::vector<TPiece> SplitPage(const std::string& page) {
+  const std::string_view view = page;
   std::vector<TPiece> pieces;
   std::size_t markupStart = 0;
   std::size_t pos = 0;
@@ -163,12 +166,12 @@ std::vector<TPiece> SplitPage(const std::string& page) {
     const std::size_t contentStart = tagEnd + 1;
     std::size_t contentEnd = FindNoCase(page, script ? "</script" : "</style", contentStart);
     if (contentEnd == std::string::npos) contentEnd = page.size();
-    pieces.push_back({TContent::Markup, page.substr(markupStart, contentStart - markupStart)});
+    pieces.push_back({TContent::Markup, view.substr(markupStart, contentStart - markupStart)});
     pieces.push_back({script ? TContent::Script : TContent::Style,
-                      page.substr(contentStart, contentEnd - contentStart)});
+                      view.substr(contentStart, contentEnd - contentStart)});
     markupStart = pos = contentEnd;
   }
-  pieces.push_back({TContent::Markup, page.substr(markupStart)});
+  pieces.push_back({TContent::Markup, view.substr(markupStart)});
   return pieces;
 }
 
@@ -194,7 +197,7 @@ class TIconv {
 // with escape, and each byte that does not start a valid UTF-8 sequence as
 // the replacement character U+FFFD, so that bad input neither stops the
 // conversion nor vanishes unnoticed.
-void AppendSingleByte(TIconv& converter, const std::string& text, TEscape escape,
+void AppendSingleByte(TIconv& converter, std::string_view text, TEscape escape,
                       std::string& result) {
   std::size_t pos = 0;
   char buffer[4096];
@@ -238,7 +241,9 @@ std::string ConvertPageEncoding(const std::string& page, const std::string& enco
   for (const TPiece& piece : SplitPage(page)) {
     // Entities only where the browser decodes them: in a script they would
     // show as typed, e.g. "f&uuml;llen" in an alert.
-    const std::string text = piece.Kind == TContent::Markup ? ToEntities(piece.Text) : piece.Text;
+    std::string entities;
+    if (piece.Kind == TContent::Markup) entities = ToEntities(piece.Text);
+    const std::string_view text = piece.Kind == TContent::Markup ? entities : piece.Text;
     if (!converter)
       result += text;  // another spelling of UTF-8: the bytes stay as the page declares
     else
