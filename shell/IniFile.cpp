@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <string_view>
 
 namespace {
 
@@ -48,6 +49,33 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// The text without the lines that start a section but name none: "[" with
+// no "]" on the same line, or an empty "[]". The INI library would take the
+// text after such a "[" as the name of a section running on into the next
+// lines, so that the following keys land in a section whose name holds a
+// line break and change when the file is written back. Line ends stay.
+std::string WithoutBrokenSectionLines(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // a BOM stays
+  out.append(text, 0, pos);
+  while (pos < text.size()) {
+    size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view line(text.data() + pos, end - pos);
+    const size_t open = line.find_first_not_of(" \t");
+    bool broken = false;
+    if (open != std::string_view::npos && line[open] == '[') {
+      const size_t close = line.find(']', open);
+      broken = close == std::string_view::npos || line.find_first_not_of(" \t", open + 1) == close;
+    }
+    if (!broken) out.append(line);
+    if (end < text.size()) out += text[end];
+    pos = end + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 struct TIniFile::Impl {
@@ -69,7 +97,7 @@ bool TIniFile::LoadFromFile(const std::string& path) {
 void TIniFile::LoadFromText(const std::string& text) {
   impl_->ini.Reset();
   // Only memory exhaustion makes this fail; the file then reads as empty.
-  impl_->ini.LoadData(text);
+  impl_->ini.LoadData(WithoutBrokenSectionLines(text));
 }
 
 std::optional<std::string> TIniFile::Value(const std::string& section,

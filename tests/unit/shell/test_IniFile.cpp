@@ -51,6 +51,24 @@ TEST_F(IniFileTest, SectionsAndKeysInFileOrderWithCaseSensitiveNames) {
   EXPECT_TRUE(ini.KeyNames("None").empty());
 }
 
+TEST_F(IniFileTest, ALineThatStartsASectionButNamesNoneIsSkipped) {
+  // Without the skip, the keys after such a line went to a section whose name
+  // held a line break, and writing the file back moved them elsewhere.
+  for (const char* text : {"[A]\r\nx=1\r\n[B\r\ny=2\r\n", "[A]\nx=1\n  [B\ny=2\n",
+                           "[A]\r\nx=1\r\n[\r\nB]\r\ny=2\r\n", "[A]\rx=1\r[ ]\ry=2\r"}) {
+    SCOPED_TRACE(text);
+    TIniFile ini;
+    ini.LoadFromText(text);
+    TIniFile back;
+    back.LoadFromText(ini.ToText());
+    for (const TIniFile* read : {&ini, &back}) {
+      EXPECT_EQ(read->SectionNames(), std::vector<std::string>{"A"});
+      EXPECT_EQ(read->KeyNames("A"), (std::vector<std::string>{"x", "y"}));
+      EXPECT_EQ(read->Value("A", "y"), "2");
+    }
+  }
+}
+
 TEST_F(IniFileTest, SaveAndLoadRoundTripWithoutLeftovers) {
   fs::path file = userDir / "s.ini";
   fs::create_directories(userDir);
