@@ -157,4 +157,29 @@ TEST(HtmlToolsTest, JsEscape) {
   for (const auto& [text, expected] : cases) EXPECT_EQ(JsEscape(text), expected) << text;
 }
 
+// The page passes through many replacements in place; a piece moved to the
+// wrong place would corrupt it where the text grows or shrinks.
+TEST(HtmlToolsTest, ReplaceAllReplacesLeftToRightWhetherTheTextGrowsOrShrinks) {
+  struct Case {
+    std::string Text, From, To, Expected;
+  };
+  const Case cases[] = {
+      {"a<!-- X -->b<!-- X --><!-- X -->c", "<!-- X -->", "[long replacement]",
+       "a[long replacement]b[long replacement][long replacement]c"},
+      {"<!-- X -->mid<!-- X -->", "<!-- X -->", "", "mid"},
+      {"x<!-- X -->y", "<!-- X -->", "0123456789", "x0123456789y"},  // same length
+      {"aaaa", "aa", "a", "aa"},                                     // no overlapping matches
+      {"abc", "abc", "<!-- abc -->", "<!-- abc -->"},                // inserted text not searched
+      {"no placeholder", "<!-- X -->", "y", "no placeholder"},
+      {"text", "", "y", "text"},
+      {"", "x", "y", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StringReplaceAll(c.Text, c.From, c.To), c.Expected) << c.Text;
+    std::string inPlace = c.Text;
+    ReplaceAllInPlace(inPlace, c.From, c.To);
+    EXPECT_EQ(inPlace, c.Expected) << c.Text;
+  }
+}
+
 }  // namespace
