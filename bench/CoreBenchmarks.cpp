@@ -6,6 +6,9 @@
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -272,6 +275,14 @@ void RegisterAll() {
 int main(int argc, char** argv) {
   // The installation folder is this program's folder, where the build copies
   // data/ (templates, lang.ini, snippets).
+#ifdef __GLIBC__
+  // Fixed allocator thresholds. glibc moves them as large blocks come and go,
+  // so whether a block is mapped afresh (and paid for in page faults) would
+  // depend on what ran before, and a measurement and its baseline would not
+  // meet the same allocator.
+  mallopt(M_MMAP_THRESHOLD, 64 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 64;
   RegisterAll();
