@@ -49,20 +49,25 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// The text without the lines that start a section but name none: "[" with
-// no "]" on the same line, or an empty "[]". The INI library would take the
-// text after such a "[" as the name of a section running on into the next
-// lines, so that the following keys land in a section whose name holds a
-// line break and change when the file is written back. Line ends stay.
-std::string WithoutBrokenSectionLines(const std::string& text) {
+// The text as the INI library should see it. A byte-order mark at the start
+// of any line is dropped: the library skips only the one at the start of the
+// file, and one further down (files joined together) would hide the section
+// header behind it or become part of a key's name. Lines that start a section
+// but name none ("[" with no "]" on the same line, or an empty "[]") are
+// dropped too: the library would take the text after such a "[" as the name
+// of a section running on into the next lines, so that the following keys
+// land in a section whose name holds a line break and change when the file
+// is written back. Line ends stay.
+std::string CleanedIniText(const std::string& text) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
   std::string out;
   out.reserve(text.size());
-  size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // a BOM stays
-  out.append(text, 0, pos);
+  size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find_first_of("\r\n", pos);
     if (end == std::string::npos) end = text.size();
-    const std::string_view line(text.data() + pos, end - pos);
+    std::string_view line(text.data() + pos, end - pos);
+    while (line.substr(0, kBom.size()) == kBom) line.remove_prefix(kBom.size());
     const size_t open = line.find_first_not_of(" \t");
     bool broken = false;
     if (open != std::string_view::npos && line[open] == '[') {
@@ -97,7 +102,7 @@ bool TIniFile::LoadFromFile(const std::string& path) {
 void TIniFile::LoadFromText(const std::string& text) {
   impl_->ini.Reset();
   // Only memory exhaustion makes this fail; the file then reads as empty.
-  impl_->ini.LoadData(WithoutBrokenSectionLines(text));
+  impl_->ini.LoadData(CleanedIniText(text));
 }
 
 std::optional<std::string> TIniFile::Value(const std::string& section,

@@ -69,6 +69,19 @@ TEST_F(IniFileTest, ALineThatStartsASectionButNamesNoneIsSkipped) {
   }
 }
 
+TEST_F(IniFileTest, AByteOrderMarkFurtherDownHidesNoSectionAndNamesNoKey) {
+  // Two files joined together, the second with its own byte-order mark.
+  TIniFile ini;
+  ini.LoadFromText("\xEF\xBB\xBF[A]\r\nx=1\r\n\xEF\xBB\xBF[B]\r\ny=2\r\n\xEF\xBB\xBFz=3\r\n");
+  TIniFile back;
+  back.LoadFromText(ini.ToText());
+  for (const TIniFile* read : {&ini, &back}) {
+    EXPECT_EQ(read->SectionNames(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(read->Value("A", "x"), "1");
+    EXPECT_EQ(read->KeyNames("B"), (std::vector<std::string>{"y", "z"}));
+  }
+}
+
 TEST_F(IniFileTest, SaveAndLoadRoundTripWithoutLeftovers) {
   fs::path file = userDir / "s.ini";
   fs::create_directories(userDir);
