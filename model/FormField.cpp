@@ -51,10 +51,14 @@ void TFormField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TFormField::LoadFromXML(pugi::xml_node element) {
-  Name = TXMLHelper::ReadText("name", element);
-  Beschriftung = TXMLHelper::ReadText("beschriftung", element);
-  BeschriftungNach = TXMLHelper::ReadText("beschriftungnach", element);
-  Pflicht = TXMLHelper::ReadBool("pflicht", element);
-  Meldung = TXMLHelper::ReadText("meldung", element);
-  Cookie = TXMLHelper::ReadBool("Cookie", element);
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TFormField::ReadFromXML(const TXMLChildren& children) {
+  Name = children.ReadText("name");
+  Beschriftung = children.ReadText("beschriftung");
+  BeschriftungNach = children.ReadText("beschriftungnach");
+  Pflicht = children.ReadBool("pflicht");
+  Meldung = children.ReadText("meldung");
+  Cookie = children.ReadBool("Cookie");
 }

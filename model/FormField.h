@@ -10,6 +10,7 @@
 
 struct TProjectSettings;
 class FieldList;
+class TXMLChildren;
 
 // What a generator may read besides the field: the layout to render for, the
 // project being generated (settings and fields), and the interface language
@@ -58,6 +59,10 @@ class TFormField {
   // Sets the properties from element's children (common data here). Throws
   // EConvertError for an unreadable Boolean or number.
   virtual void LoadFromXML(pugi::xml_node element);
+  // The same from an index of element's children (see TXMLChildren), so that
+  // a class and its bases share one pass over the children. LoadFromXML
+  // builds the index and calls this.
+  virtual void ReadFromXML(const TXMLChildren& children);
 
  protected:
   enum class TGenOp { HtmlCode, CheckScript, CookieLoad, CookieSave, CounterScript };

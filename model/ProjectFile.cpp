@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 #include <stdexcept>
+#include <string_view>
 
 #include "SafeFileWriter.h"
 #include "XMLHelper.h"
@@ -48,52 +49,53 @@ std::string SettingText(const TProjectSettings& s, const TSettingKey& key) {
 // Converts one setting, naming the element in the message of a conversion
 // error so that the user can find the bad value.
 template <class F>
-auto Convert(const std::string& key, F&& convert) {
+auto Convert(const char* key, F&& convert) {
   try {
     return convert();
   } catch (const EConvertError& e) {
-    throw EConvertError(key + ": " + e.what());
+    throw EConvertError(std::string(key) + ": " + e.what());
   }
 }
 
-// Reads one setting from content into loaded. current is the project being
-// replaced, for the values that a file leaves as they were.
-void ReadSetting(const TSettingKey& key, pugi::xml_node content, TProjectSettings& loaded,
+// Reads one setting from content (the children of FileContent) into loaded.
+// current is the project being replaced, for the values that a file leaves as
+// they were.
+void ReadSetting(const TSettingKey& key, const TXMLChildren& content, TProjectSettings& loaded,
                  const TProjectSettings& current, const TLoadEnv& env) {
   static const TProjectSettings defaults;
-  const std::string name = key.Key;
+  const char* const name = key.Key;
+  const std::string_view nameView = name;
   switch (key.Kind) {
     case TSettingKind::Bool: {
       auto member = std::get<bool TProjectSettings::*>(key.Member);
       // The Bootstrap button styles are on unless the file says otherwise.
-      const bool onByDefault = name.rfind("Bootstrap_CheckBox", 0) == 0;
+      const bool onByDefault = nameView.starts_with("Bootstrap_CheckBox");
       loaded.*member = Convert(name, [&] {
-        return onByDefault ? TXMLHelper::StrToBool(TXMLHelper::ReadTextDefault(name, content, "-1"))
-                           : TXMLHelper::ReadBool(name, content);
+        return onByDefault ? TXMLHelper::StrToBool(content.ReadTextDefault(name, "-1"))
+                           : content.ReadBool(name);
       });
       return;
     }
     case TSettingKind::Int: {
       auto member = std::get<int TProjectSettings::*>(key.Member);
-      if (name == "cboTabAusrichtung") {
+      if (nameView == "cboTabAusrichtung") {
         // The alignment falls back to centred for any text that is no number.
         try {
-          loaded.*member = TXMLHelper::StrToInt(TXMLHelper::ReadText(name, content));
+          loaded.*member = TXMLHelper::StrToInt(content.ReadText(name));
         } catch (const EConvertError&) {
           loaded.*member = 0;
         }
         return;
       }
       const std::string def = std::to_string(defaults.*member);
-      loaded.*member = Convert(name, [&] {
-        return TXMLHelper::StrToInt(TXMLHelper::ReadTextDefault(name, content, def));
-      });
+      loaded.*member =
+          Convert(name, [&] { return TXMLHelper::StrToInt(content.ReadTextDefault(name, def)); });
       return;
     }
     case TSettingKind::Base64: {
       auto member = std::get<std::string TProjectSettings::*>(key.Member);
       // Only an own template replaces the one the program holds.
-      const std::string encoded = TXMLHelper::ReadText(name, content);
+      const std::string encoded = content.ReadText(name);
       loaded.*member = encoded.empty() ? current.*member : Base64Decode(encoded);
       return;
     }
@@ -102,19 +104,20 @@ void ReadSetting(const TSettingKey& key, pugi::xml_node content, TProjectSetting
       break;
   }
   auto member = std::get<std::string TProjectSettings::*>(key.Member);
-  if (name == "cboMailFormat") {
-    const std::string format = TXMLHelper::ReadText(name, content);
+  if (nameView == "cboMailFormat") {
+    const std::string format = content.ReadText(name);
     const bool known = format == "html" || format == "plain" || format == "xml";
     loaded.*member = known ? format : current.*member;
-  } else if (name == "CaptchaErrorMessage") {
-    const std::string text = TXMLHelper::ReadText(name, content);
+  } else if (nameView == "CaptchaErrorMessage") {
+    const std::string text = content.ReadText(name);
     loaded.*member = text.empty() ? TQZPlatform::GetText(env.Language, "154") : text;
-  } else if (name == "cboFormMailer") {
-    const std::string text = TXMLHelper::ReadText(name, content);
+  } else if (nameView == "cboFormMailer") {
+    const std::string text = content.ReadText(name);
     const std::string fallback = env.FormMailerLinks.empty() ? "" : env.FormMailerLinks.front();
     loaded.*member = text.empty() ? fallback : text;
   } else {
-    loaded.*member = TXMLHelper::ReadTextDefault(name, content, defaults.*member);
+    std::string text = content.ReadText(name);
+    loaded.*member = text.empty() ? defaults.*member : std::move(text);
   }
 }
 
@@ -136,8 +139,9 @@ TProject ReadProject(const std::string& path, const TProject& current, const TLo
   if (TXMLHelper::ReadText("Prog", fileInfo) != "Quazel") FailLoad("Exception", "Wrong File");
 
   TProject loaded;
+  const TXMLChildren settings(content);
   for (const TSettingKey& key : ProjectSettingKeys())
-    ReadSetting(key, content, loaded.Settings, current.Settings, env);
+    ReadSetting(key, settings, loaded.Settings, current.Settings, env);
 
   int number = 0;
   for (pugi::xml_node element : itemList.children()) {

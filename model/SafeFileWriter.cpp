@@ -4,13 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <string>
 
 namespace {
 
@@ -97,12 +98,17 @@ void SyncFolder(const std::string& folder) {
 
 // --- reading ---
 
-bool IsValidUtf8(const std::string& s, size_t& badOffset) {
-  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-  const size_t n = s.size();
+bool IsValidUtf8(const char* data, size_t n, size_t& badOffset) {
+  const auto* p = reinterpret_cast<const unsigned char*>(data);
   size_t i = 0;
   while (i < n) {
-    // Runs of ASCII, the bulk of a project file, eight bytes at a time.
+    // Runs of ASCII, the bulk of a project file, 32 bytes at a time.
+    while (n - i >= 32) {
+      std::uint64_t w[4];
+      std::memcpy(w, p + i, 32);
+      if ((w[0] | w[1] | w[2] | w[3]) & 0x8080808080808080ull) break;
+      i += 32;
+    }
     while (n - i >= 8) {
       std::uint64_t word;
       std::memcpy(&word, p + i, 8);
@@ -147,86 +153,25 @@ bool IsValidUtf8(const std::string& s, size_t& badOffset) {
   return true;
 }
 
-// Skips from pos past the first occurrence of end; npos when it never comes.
-size_t SkipPast(const std::string& s, size_t pos, const char* end) {
-  const size_t at = s.find(end, pos);
-  return at == std::string::npos ? std::string::npos : at + std::strlen(end);
-}
-
-// Skips a tag or declaration that starts at pos ('<'), honouring quoted
-// values and, for declarations, nested '<' '>' of an internal subset.
-// Returns the position after its '>' (npos when unterminated); selfClosing
-// tells whether the tag ended with "/>".
-size_t SkipMarkup(const std::string& s, size_t pos, bool& selfClosing) {
-  // Most tags hold no quote and no nested '<': they end at the first '>'.
-  static constexpr auto kSpecial = [] {
-    std::array<bool, 256> special{};
-    for (unsigned char c : {'"', '\'', '<', '>'}) special[c] = true;
-    return special;
-  }();
-  size_t end = pos + 1;
-  while (end < s.size() && !kSpecial[static_cast<unsigned char>(s[end])]) ++end;
-  if (end < s.size() && s[end] == '>') {
-    selfClosing = s[end - 1] == '/';
-    return end + 1;
-  }
-  int nesting = 0;
-  char quote = 0;
-  for (size_t i = pos; i < s.size(); ++i) {
-    const char c = s[i];
-    if (quote) {
-      if (c == quote) quote = 0;
-    } else if (c == '"' || c == '\'') {
-      quote = c;
-    } else if (c == '<') {
-      ++nesting;
-    } else if (c == '>') {
-      if (--nesting == 0) {
-        selfClosing = i > pos && s[i - 1] == '/';
-        return i + 1;
+// Whether the tree nests elements deeper than limit. pugixml walks the tree
+// without recursion (as it builds and frees it), so a deep tree costs memory
+// in proportion to the file, not stack.
+bool NestsDeeperThan(pugi::xml_document& doc, int limit) {
+  struct TWalker : pugi::xml_tree_walker {
+    int Limit = 0;
+    bool TooDeep = false;
+    bool for_each(pugi::xml_node& node) override {
+      // depth() counts the ancestors below the document, all of them elements.
+      if (depth() >= Limit && node.type() == pugi::node_element) {
+        TooDeep = true;
+        return false;
       }
+      return true;
     }
-  }
-  return std::string::npos;
-}
-
-// The deepest element nesting of the text, counted from its tags without
-// building a tree; stops counting once limit is passed. Malformed text is
-// left for the parser to report.
-int MaxNesting(const std::string& s, int limit) {
-  int depth = 0;
-  int deepest = 0;
-  size_t i = 0;
-  while (i < s.size()) {
-    const size_t lt = s.find('<', i);
-    if (lt == std::string::npos) break;
-    size_t next = std::string::npos;
-    bool selfClosing = false;
-    // The character after '<' tells the kinds apart; most tags are elements.
-    const char second = lt + 1 < s.size() ? s[lt + 1] : '\0';
-    if (second == '!' && s.compare(lt, 4, "<!--") == 0) {
-      next = SkipPast(s, lt + 4, "-->");
-    } else if (second == '!' && s.compare(lt, 9, "<![CDATA[") == 0) {
-      next = SkipPast(s, lt + 9, "]]>");
-    } else if (second == '?') {
-      next = SkipPast(s, lt + 2, "?>");
-    } else if (second == '!') {
-      next = SkipMarkup(s, lt, selfClosing);
-    } else if (second == '/') {
-      next = SkipMarkup(s, lt, selfClosing);
-      if (depth > 0) --depth;
-    } else {
-      next = SkipMarkup(s, lt, selfClosing);
-      if (!selfClosing && next != std::string::npos) {
-        ++depth;
-        if (depth > deepest) deepest = depth;
-        if (deepest > limit) return deepest;
-      }
-    }
-    if (next == std::string::npos) break;
-    i = next;
-  }
-  return deepest;
+  } walker;
+  walker.Limit = limit;
+  doc.traverse(walker);
+  return walker.TooDeep;
 }
 
 bool Fail(pugi::xml_document& doc, TXmlReadError& error, const std::string& kind,
@@ -285,77 +230,138 @@ std::string SaveXmlDocument(const pugi::xml_document& doc, const std::string& pa
 namespace {
 
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+constexpr const char* kXmlError = "EXMLReadError";
 
-// The checks pugixml leaves out, on the text before it is parsed.
-bool CheckXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadError& error) {
-  const std::string kind = "EXMLReadError";
-  if (bytes.empty()) return Fail(doc, error, kind, "The file is empty");
-  if (const auto nul = bytes.find('\0'); nul != std::string::npos)
-    return Fail(doc, error, kind, "NUL character at offset " + std::to_string(nul));
+// The checks pugixml leaves out that need the text: not empty, no NUL byte,
+// valid UTF-8.
+bool CheckXmlText(const char* data, size_t size, pugi::xml_document& doc, TXmlReadError& error) {
+  if (size == 0) return Fail(doc, error, kXmlError, "The file is empty");
+  if (const void* nul = std::memchr(data, '\0', size))
+    return Fail(doc, error, kXmlError,
+                "NUL character at offset " + std::to_string(static_cast<const char*>(nul) - data));
   size_t bad = 0;
-  if (!IsValidUtf8(bytes, bad))
-    return Fail(doc, error, kind, "Invalid UTF-8 at offset " + std::to_string(bad));
-  if (MaxNesting(bytes, kMaxXmlDepth) > kMaxXmlDepth)
-    return Fail(doc, error, kind,
-                "Elements nested deeper than " + std::to_string(kMaxXmlDepth) + " levels");
+  if (!IsValidUtf8(data, size, bad))
+    return Fail(doc, error, kXmlError, "Invalid UTF-8 at offset " + std::to_string(bad));
   return true;
 }
 
-// The parser's verdict, then exactly one document element.
+// The checks on the tree: nesting of at most kMaxXmlDepth (also of the part
+// that was read before a syntax error, which is reported first, as a scan
+// of the text would), the parser's verdict, then exactly one document
+// element.
 bool CheckParsed(const pugi::xml_parse_result& result, pugi::xml_document& doc,
                  TXmlReadError& error) {
-  const std::string kind = "EXMLReadError";
+  if (NestsDeeperThan(doc, kMaxXmlDepth))
+    return Fail(doc, error, kXmlError,
+                "Elements nested deeper than " + std::to_string(kMaxXmlDepth) + " levels");
   if (!result)
-    return Fail(doc, error, kind,
+    return Fail(doc, error, kXmlError,
                 std::string(result.description()) + " at offset " + std::to_string(result.offset));
   int elements = 0;
   for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling())
     if (n.type() == pugi::node_element) ++elements;
   if (elements != 1)
-    return Fail(doc, error, kind,
+    return Fail(doc, error, kXmlError,
                 elements == 0 ? "No document element" : "More than one document element");
+  return true;
+}
+
+// Reads the whole file open as fd into a block from pugixml's allocator (so
+// that the document can take it over); false with errno set on a read error.
+// A regular file is read straight into a block of its size.
+bool ReadAll(int fd, void*& block, size_t& size) {
+  block = nullptr;
+  size = 0;
+  std::string rest;  // what does not fit the block sized from fstat
+  struct stat st;
+  size_t capacity = 0;
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+    capacity = static_cast<size_t>(st.st_size);
+  if (capacity > 0) {
+    block = pugi::get_memory_allocation_function()(capacity);
+    if (block == nullptr) throw std::bad_alloc();
+  }
+  auto release = [&] {
+    if (block) pugi::get_memory_deallocation_function()(block);
+    block = nullptr;
+  };
+  char* const bytes = static_cast<char*>(block);
+  while (size < capacity) {
+    const ssize_t n = ::read(fd, bytes + size, capacity - size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int err = errno;
+      release();
+      errno = err;
+      return false;
+    }
+    if (n == 0) break;  // shorter than it was
+    size += static_cast<size_t>(n);
+  }
+  if (size == capacity) {
+    // Not a regular file, or one that grew: read on to the end.
+    char buf[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        const int err = errno;
+        release();
+        errno = err;
+        return false;
+      }
+      if (n == 0) break;
+      rest.append(buf, static_cast<size_t>(n));
+    }
+  }
+  if (!rest.empty()) {
+    void* whole = pugi::get_memory_allocation_function()(size + rest.size());
+    if (whole == nullptr) {
+      release();
+      throw std::bad_alloc();
+    }
+    if (size > 0) std::memcpy(whole, block, size);
+    std::memcpy(static_cast<char*>(whole) + size, rest.data(), rest.size());
+    release();
+    block = whole;
+    size += rest.size();
+  }
   return true;
 }
 
 }  // namespace
 
 bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadError& error) {
-  if (!CheckXmlText(bytes, doc, error)) return false;
+  if (!CheckXmlText(bytes.data(), bytes.size(), doc, error)) return false;
   return CheckParsed(
       doc.load_buffer(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_utf8), doc, error);
 }
 
 bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError& error,
                  unsigned extraOptions) {
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f)
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
     return Fail(doc, error, "EInOutError", "Cannot open " + Quoted(path) + ": " + ErrnoText(errno));
-  std::string bytes;
-  // One allocation for a regular file instead of repeated growth.
-  struct stat st;
-  if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-    bytes.reserve(static_cast<size_t>(st.st_size));
-  char buf[65536];
-  size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-  const bool failed = std::ferror(f) != 0;
+  void* block = nullptr;
+  size_t size = 0;
+  bool read = false;
+  try {
+    read = ReadAll(fd, block, size);
+  } catch (...) {
+    ::close(fd);
+    throw;
+  }
   const int err = errno;
-  std::fclose(f);
-  if (failed)
+  ::close(fd);
+  if (!read)
     return Fail(doc, error, "EInOutError", "Cannot read " + Quoted(path) + ": " + ErrnoText(err));
-  if (!CheckXmlText(bytes, doc, error)) return false;
-
-  // The document gets its own copy of the text to parse in place, and the
-  // text read is let go first: a large file is then held once, not twice,
-  // while its tree is built.
-  const size_t size = bytes.size();
-  void* own = pugi::get_memory_allocation_function()(size);
-  const unsigned options = kParseOptions | extraOptions;
-  if (own == nullptr)
-    return CheckParsed(doc.load_buffer(bytes.data(), size, options, pugi::encoding_utf8), doc,
-                       error);
-  std::memcpy(own, bytes.data(), size);
-  std::string().swap(bytes);
-  return CheckParsed(doc.load_buffer_inplace_own(own, size, options, pugi::encoding_utf8), doc,
-                     error);
+  // The document parses the block in place and takes it over: the file is
+  // held once while its tree is built.
+  if (!CheckXmlText(static_cast<const char*>(block), size, doc, error)) {
+    if (block) pugi::get_memory_deallocation_function()(block);
+    return false;
+  }
+  return CheckParsed(
+      doc.load_buffer_inplace_own(block, size, kParseOptions | extraOptions, pugi::encoding_utf8),
+      doc, error);
 }

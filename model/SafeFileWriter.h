@@ -26,8 +26,9 @@ struct TXmlReadError {
   std::string Message;
 };
 
-// Deepest element nesting that a file may have. Deeper documents are refused
-// before pugixml sees them: destroying a very deep tree can exhaust the stack.
+// Deepest element nesting that a file may have; deeper documents are refused.
+// (pugixml builds and frees its trees without recursion, so the depth is
+// checked on the parsed tree; the bound keeps recursive readers safe.)
 constexpr int kMaxXmlDepth = 256;
 
 // Parses bytes into doc with the checks pugixml leaves out: valid UTF-8, no NUL

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -80,7 +81,10 @@ pugi::xml_node TXMLHelper::AddTextElement(pugi::xml_node parent, const std::stri
 }
 
 std::string TXMLHelper::ReadText(const std::string& name, pugi::xml_node parent) {
-  pugi::xml_node child = parent.child(name.c_str());
+  return ElementText(parent.child(name.c_str()));
+}
+
+std::string TXMLHelper::ElementText(pugi::xml_node child) {
   if (!child) return "";
   std::string text = ChildText(child);
   // Most values are a single line: no second copy for them.
@@ -120,4 +124,81 @@ int TXMLHelper::StrToInt(const std::string& text) {
     }
   }
   throw EConvertError("\"" + text + "\" is not a valid integer value.");
+}
+
+namespace {
+
+// A cheap hash of the name's bytes (h * 33 + c, shifts and adds only).
+std::uint32_t NameHash(const char* name) {
+  std::uint32_t h = 5381;
+  for (; *name != '\0'; ++name) h = (h << 5) + h + static_cast<unsigned char>(*name);
+  // The low bits pick the slot: fold the high ones in.
+  return h ^ (h >> 15);
+}
+
+}  // namespace
+
+TXMLChildren::TXMLChildren(pugi::xml_node parent) {
+  std::size_t used = 0;
+  for (pugi::xml_node n = parent.first_child(); n; n = n.next_sibling()) {
+    const char* name = n.name();
+    if (*name == '\0') continue;  // text and other nameless nodes
+    // At most half full, so that probes stay short.
+    if (++used * 2 > mask_ + 1) Grow();
+    Insert(NameHash(name), n.internal_object(), name);
+  }
+}
+
+void TXMLChildren::Insert(std::uint32_t hash, pugi::xml_node_struct* node, const char* name) {
+  for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
+    TSlot& slot = slots_[i];
+    if (slot.Node == nullptr) {
+      slot.Hash = hash;
+      slot.Node = node;
+      return;
+    }
+    // A later child of a name already held is never found by name.
+    if (slot.Hash == hash && std::strcmp(pugi::xml_node(slot.Node).name(), name) == 0) return;
+  }
+}
+
+void TXMLChildren::Grow() {
+  std::vector<TSlot> old(slots_, slots_ + mask_ + 1);
+  std::vector<TSlot> bigger((mask_ + 1) * 2);
+  heap_.swap(bigger);
+  slots_ = heap_.data();
+  mask_ = heap_.size() - 1;
+  // Names in a table are distinct: each goes to the first free slot.
+  for (const TSlot& slot : old) {
+    if (slot.Node == nullptr) continue;
+    for (std::size_t i = slot.Hash & mask_;; i = (i + 1) & mask_) {
+      if (slots_[i].Node == nullptr) {
+        slots_[i] = slot;
+        break;
+      }
+    }
+  }
+}
+
+pugi::xml_node TXMLChildren::Child(const char* name) const {
+  const std::uint32_t hash = NameHash(name);
+  for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
+    const TSlot& slot = slots_[i];
+    if (slot.Node == nullptr) return {};
+    if (slot.Hash == hash && std::strcmp(pugi::xml_node(slot.Node).name(), name) == 0)
+      return pugi::xml_node(slot.Node);
+  }
+}
+
+std::string TXMLChildren::ReadText(const char* name) const {
+  return TXMLHelper::ElementText(Child(name));
+}
+
+std::string TXMLChildren::ReadTextDefault(const char* name, const std::string& def) const {
+  std::string text = ReadText(name);
+  return text.empty() ? def : text;
+}
+
+bool TXMLChildren::ReadBool(const char* name) const {
+  return TXMLHelper::StrToBool(ReadText(name));
 }

@@ -2,8 +2,10 @@
 // Helpers over pugixml for the program's own XML files: child elements with
 // text values, CR LF line breaks inside values, Booleans as "-1"/"0".
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -30,6 +32,9 @@ class TXMLHelper {
   // Boolean of the first child of that name; false when missing or empty;
   // throws EConvertError for text that is neither a number nor true/false.
   static bool ReadBool(const std::string& name, pugi::xml_node parent);
+  // The text of element itself as ReadText returns it for a child found by
+  // name; empty for an empty node.
+  static std::string ElementText(pugi::xml_node element);
 
   static std::string BoolText(bool value) { return value ? "-1" : "0"; }
   // Reads a Boolean text: any decimal integer (0 false, else true), "true" or
@@ -38,4 +43,37 @@ class TXMLHelper {
   // A decimal 32-bit integer with optional sign and nothing else; throws
   // EConvertError otherwise (also for an empty text or an overflow).
   static int StrToInt(const std::string& text);
+};
+
+// The direct children of an element, indexed by name in one pass, for reading
+// many values from one element: each lookup is a hash probe instead of a
+// search among the siblings. The first child of a name wins, as with
+// pugi::xml_node::child. The element must outlive the index.
+class TXMLChildren {
+ public:
+  explicit TXMLChildren(pugi::xml_node parent);
+  TXMLChildren(const TXMLChildren&) = delete;
+  TXMLChildren& operator=(const TXMLChildren&) = delete;
+
+  // The first direct child of that name; empty when there is none.
+  pugi::xml_node Child(const char* name) const;
+  // As TXMLHelper::ReadText, ReadTextDefault and ReadBool with parent.
+  std::string ReadText(const char* name) const;
+  std::string ReadTextDefault(const char* name, const std::string& def) const;
+  bool ReadBool(const char* name) const;
+
+ private:
+  struct TSlot {
+    std::uint32_t Hash = 0;
+    pugi::xml_node_struct* Node = nullptr;
+  };
+  void Insert(std::uint32_t hash, pugi::xml_node_struct* node, const char* name);
+  void Grow();
+
+  // A field's dozen children fit the inline table; more go to the heap.
+  static constexpr std::size_t kInlineSlots = 32;
+  TSlot inline_[kInlineSlots];
+  std::vector<TSlot> heap_;
+  TSlot* slots_ = inline_;
+  std::size_t mask_ = kInlineSlots - 1;
 };

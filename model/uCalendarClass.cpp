@@ -15,8 +15,12 @@ void TCalField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TCalField::LoadFromXML(pugi::xml_node element) {
-  TEinzField::LoadFromXML(element);
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TCalField::ReadFromXML(const TXMLChildren& children) {
+  TEinzField::ReadFromXML(children);
   // No default: a missing or empty year is a conversion error.
-  StartYear = TXMLHelper::StrToInt(TXMLHelper::ReadText("StartYear", element));
-  EndYear = TXMLHelper::StrToInt(TXMLHelper::ReadText("EndYear", element));
+  StartYear = TXMLHelper::StrToInt(children.ReadText("StartYear"));
+  EndYear = TXMLHelper::StrToInt(children.ReadText("EndYear"));
 }

@@ -13,4 +13,5 @@ class TCalField : public TEinzField {
 
   void SaveToXML(pugi::xml_node element) const override;
   void LoadFromXML(pugi::xml_node element) override;
+  void ReadFromXML(const TXMLChildren& children) override;
 };

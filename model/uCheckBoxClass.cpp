@@ -16,6 +16,10 @@ void TCheckBoxField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TCheckBoxField::LoadFromXML(pugi::xml_node element) {
-  TFormField::LoadFromXML(element);
-  Vorgabewert = TXMLHelper::ReadText("vorgabewert", element);
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TCheckBoxField::ReadFromXML(const TXMLChildren& children) {
+  TFormField::ReadFromXML(children);
+  Vorgabewert = children.ReadText("vorgabewert");
 }

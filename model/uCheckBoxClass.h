@@ -17,4 +17,5 @@ class TCheckBoxField : public TFormField {
   std::string GetCookieSaveScript(const TGenContext& ctx) const override;
   void SaveToXML(pugi::xml_node element) const override;
   void LoadFromXML(pugi::xml_node element) override;
+  void ReadFromXML(const TXMLChildren& children) override;
 };

@@ -36,16 +36,21 @@ void TCheckBoxList::SaveToXML(pugi::xml_node element) const {
 // ItemList must be a check box: anything else means the file is damaged, and
 // dropping it silently would lose data on the next save.
 void TCheckBoxList::LoadFromXML(pugi::xml_node element) {
-  TFormField::LoadFromXML(element);
-  pugi::xml_node list = element.child("ItemList");
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TCheckBoxList::ReadFromXML(const TXMLChildren& children) {
+  TFormField::ReadFromXML(children);
+  pugi::xml_node list = children.Child("ItemList");
   for (pugi::xml_node child = list.first_child(); child; child = child.next_sibling()) {
     if (child.type() != pugi::node_element) continue;
-    const std::string typ = TXMLHelper::ReadText("typ", child);
+    const TXMLChildren itemChildren(child);
+    const std::string typ = itemChildren.ReadText("typ");
     if (typ != "TCheckBoxField") {
       throw EUnknownFieldType("Unknown check-box list item type \"" + typ + "\"");
     }
     auto item = std::make_unique<TCheckBoxFieldSimple>();
-    item->LoadFromXML(child);
+    item->ReadFromXML(itemChildren);
     Items.push_back(std::move(item));
   }
 }

@@ -28,8 +28,12 @@ void TDropDownField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TDropDownField::LoadFromXML(pugi::xml_node element) {
-  TFormField::LoadFromXML(element);
-  Vorgabewert = TXMLHelper::ReadText("vorgabewert", element);
-  Groesse = TXMLHelper::ReadText("groesse", element);
-  Felder = TXMLHelper::ReadText("felder", element);
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TDropDownField::ReadFromXML(const TXMLChildren& children) {
+  TFormField::ReadFromXML(children);
+  Vorgabewert = children.ReadText("vorgabewert");
+  Groesse = children.ReadText("groesse");
+  Felder = children.ReadText("felder");
 }

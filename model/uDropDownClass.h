@@ -21,4 +21,5 @@ class TDropDownField : public TFormField {
   std::string GetOptionValue(const std::string& value, const TGenContext& ctx) const;
   void SaveToXML(pugi::xml_node element) const override;
   void LoadFromXML(pugi::xml_node element) override;
+  void ReadFromXML(const TXMLChildren& children) override;
 };

@@ -39,11 +39,14 @@ const std::map<std::string, TMaker>& Makers() {
 }  // namespace
 
 std::unique_ptr<TFormField> CreateFieldFromElement(pugi::xml_node element) {
-  if (!element.child("typ")) throw EUnknownFieldType("Field without a \"typ\" element");
-  const std::string typ = TXMLHelper::ReadText("typ", element);
+  // One pass over the children serves the type and every value.
+  const TXMLChildren children(element);
+  const pugi::xml_node typNode = children.Child("typ");
+  if (!typNode) throw EUnknownFieldType("Field without a \"typ\" element");
+  const std::string typ = TXMLHelper::ElementText(typNode);
   const auto found = Makers().find(typ);
   if (found == Makers().end()) throw EUnknownFieldType("Unknown field type \"" + typ + "\"");
   std::unique_ptr<TFormField> field = found->second();
-  field->LoadFromXML(element);
+  field->ReadFromXML(children);
   return field;
 }

@@ -8,6 +8,10 @@ void TFileField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TFileField::LoadFromXML(pugi::xml_node element) {
-  TFormField::LoadFromXML(element);
-  Groesse = TXMLHelper::ReadText("groesse", element);
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TFileField::ReadFromXML(const TXMLChildren& children) {
+  TFormField::ReadFromXML(children);
+  Groesse = children.ReadText("groesse");
 }

@@ -12,4 +12,5 @@ class TFileField : public TFormField {
 
   void SaveToXML(pugi::xml_node element) const override;
   void LoadFromXML(pugi::xml_node element) override;
+  void ReadFromXML(const TXMLChildren& children) override;
 };

@@ -26,12 +26,16 @@ void TMehrzField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TMehrzField::LoadFromXML(pugi::xml_node element) {
-  TFormField::LoadFromXML(element);
-  Vorgabewert = TXMLHelper::ReadText("vorgabewert", element);
-  MaxLaenge = TXMLHelper::ReadText("maxLaenge", element);
-  VorgabeLoeschen = TXMLHelper::ReadBool("vorgabeloeschen", element);
-  Hoehe = TXMLHelper::ReadText("hoehe", element);
-  Breite = TXMLHelper::ReadText("breite", element);
-  ZeichenAnzeige = TXMLHelper::ReadBool("zeichenAnzeige", element);
-  ZeichenAnzeigeText = TXMLHelper::ReadText("zeichenAnzeigeText", element);
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TMehrzField::ReadFromXML(const TXMLChildren& children) {
+  TFormField::ReadFromXML(children);
+  Vorgabewert = children.ReadText("vorgabewert");
+  MaxLaenge = children.ReadText("maxLaenge");
+  VorgabeLoeschen = children.ReadBool("vorgabeloeschen");
+  Hoehe = children.ReadText("hoehe");
+  Breite = children.ReadText("breite");
+  ZeichenAnzeige = children.ReadBool("zeichenAnzeige");
+  ZeichenAnzeigeText = children.ReadText("zeichenAnzeigeText");
 }

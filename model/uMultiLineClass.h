@@ -24,4 +24,5 @@ class TMehrzField : public TFormField {
   std::string GetCounterScript(const TGenContext& ctx) const;
   void SaveToXML(pugi::xml_node element) const override;
   void LoadFromXML(pugi::xml_node element) override;
+  void ReadFromXML(const TXMLChildren& children) override;
 };

@@ -19,9 +19,13 @@ void TPassField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TPassField::LoadFromXML(pugi::xml_node element) {
-  TFormField::LoadFromXML(element);
-  Vorgabewert = TXMLHelper::ReadText("vorgabewert", element);
-  Groesse = TXMLHelper::ReadText("groesse", element);
-  MaxLaenge = TXMLHelper::ReadText("maxLaenge", element);
-  VorgabeLoeschen = TXMLHelper::ReadBool("vorgabeloeschen", element);
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TPassField::ReadFromXML(const TXMLChildren& children) {
+  TFormField::ReadFromXML(children);
+  Vorgabewert = children.ReadText("vorgabewert");
+  Groesse = children.ReadText("groesse");
+  MaxLaenge = children.ReadText("maxLaenge");
+  VorgabeLoeschen = children.ReadBool("vorgabeloeschen");
 }

@@ -18,8 +18,12 @@ void TRadioField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TRadioField::LoadFromXML(pugi::xml_node element) {
-  TFormField::LoadFromXML(element);
-  Vorgabewert = TXMLHelper::ReadText("vorgabewert", element);
-  Felder = TXMLHelper::ReadText("felder", element);
-  SingleLine = TXMLHelper::ReadBool("singleline", element);
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TRadioField::ReadFromXML(const TXMLChildren& children) {
+  TFormField::ReadFromXML(children);
+  Vorgabewert = children.ReadText("vorgabewert");
+  Felder = children.ReadText("felder");
+  SingleLine = children.ReadBool("singleline");
 }

@@ -21,11 +21,15 @@ void TEinzField::SaveToXML(pugi::xml_node element) const {
 }
 
 void TEinzField::LoadFromXML(pugi::xml_node element) {
-  TFormField::LoadFromXML(element);
-  Vorgabewert = TXMLHelper::ReadText("vorgabewert", element);
-  Groesse = TXMLHelper::ReadText("groesse", element);
-  MaxLaenge = TXMLHelper::ReadText("maxLaenge", element);
-  VorgabeLoeschen = TXMLHelper::ReadBool("vorgabeloeschen", element);
-  PflichtTyp = TXMLHelper::StrToInt(TXMLHelper::ReadTextDefault("pflichttyp", element, "0"));
-  MindestLaenge = TXMLHelper::StrToInt(TXMLHelper::ReadTextDefault("mindestLaenge", element, "0"));
+  ReadFromXML(TXMLChildren(element));
+}
+
+void TEinzField::ReadFromXML(const TXMLChildren& children) {
+  TFormField::ReadFromXML(children);
+  Vorgabewert = children.ReadText("vorgabewert");
+  Groesse = children.ReadText("groesse");
+  MaxLaenge = children.ReadText("maxLaenge");
+  VorgabeLoeschen = children.ReadBool("vorgabeloeschen");
+  PflichtTyp = TXMLHelper::StrToInt(children.ReadTextDefault("pflichttyp", "0"));
+  MindestLaenge = TXMLHelper::StrToInt(children.ReadTextDefault("mindestLaenge", "0"));
 }
