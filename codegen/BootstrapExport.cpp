@@ -139,9 +139,13 @@ std::string TBootstrapExport::Generate(const std::string& fileName) {
                           s.edtPrint + "</button>\r\n");
   ReplaceAllInPlace(page, "<!-- BUTTONSTYLESHEET -->", GetButtonStyles());
 
-  const TFieldPass pass = RunFieldPass(false);
-  ReplaceAllInPlace(page, "<!-- FIELDS -->", pass.Markup);
-  ReplaceAllInPlace(page, "<!-- JSCRIPT -->", pass.Script);
+  {
+    // Each piece is let go once it is in the page.
+    TFieldPass pass = RunFieldPass(false);
+    ReplaceAllInPlace(page, "<!-- FIELDS -->", pass.Markup);
+    std::string().swap(pass.Markup);
+    ReplaceAllInPlace(page, "<!-- JSCRIPT -->", pass.Script);
+  }
 
   if (s.chkCaptcha) ReplaceAllInPlace(page, "<!-- CAPTCHA -->", GetCaptcha());
   ReplaceAllInPlace(page, "<!-- FORMMAIL -->", s.cboFormMailer);

@@ -63,8 +63,26 @@ void ReplaceAllInPlace(std::string& text, std::string_view from, std::string_vie
     text.resize(write + (oldSize - read));
     return;
   }
-  // Grows: make room, then move the pieces backward from the end.
-  text.resize(oldSize + hits.size() * (to.size() - from.size()));
+  const std::size_t newSize = oldSize + hits.size() * (to.size() - from.size());
+  if (newSize > text.capacity()) {
+    // Too large for the block: build the result in a block of its exact size
+    // (growing in place would take twice the old capacity, and the old block
+    // would be held as well while its bytes are moved).
+    std::string grown;
+    grown.reserve(newSize);
+    std::size_t read = 0;
+    for (const std::size_t hit : hits) {
+      grown.append(text, read, hit - read);
+      grown.append(to);
+      read = hit + from.size();
+    }
+    grown.append(text, read, std::string::npos);
+    text.swap(grown);
+    return;
+  }
+  // Grows within the block: make room, then move the pieces backward from
+  // the end.
+  text.resize(newSize);
   char* const out = text.data();
   std::size_t read = oldSize;
   std::size_t write = text.size();

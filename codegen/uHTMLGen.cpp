@@ -78,9 +78,14 @@ std::string TGenHTML::Generate(const std::string& fileName) {
                           "\" onClick=\"javascript:window.print()\" class=\"button\">\r\n");
   ReplaceAllInPlace(page, "<!-- CLASS -->", s.cboStandardButton ? "" : "class=\"button\"");
 
-  const TFieldPass pass = RunFieldPass(!s.cboStandardFeld);
-  ReplaceAllInPlace(page, "<!-- FIELDS -->", pass.Markup);
-  ReplaceAllInPlace(page, "<!-- JSCRIPT -->", pass.Script);
+  {
+    // Each piece is let go once it is in the page: a large form is not held
+    // twice.
+    TFieldPass pass = RunFieldPass(!s.cboStandardFeld);
+    ReplaceAllInPlace(page, "<!-- FIELDS -->", pass.Markup);
+    std::string().swap(pass.Markup);
+    ReplaceAllInPlace(page, "<!-- JSCRIPT -->", pass.Script);
+  }
 
   if (s.chkCaptcha) ReplaceAllInPlace(page, "<!-- CAPTCHA -->", GetCaptcha());
   ReplaceAllInPlace(page, "<!-- FORMMAIL -->", s.cboFormMailer);
