@@ -65,14 +65,15 @@ void ReadSetting(const TSettingKey& key, const TXMLChildren& content, TProjectSe
   static const TProjectSettings defaults;
   const char* const name = key.Key;
   const std::string_view nameView = name;
+  const TXMLName child = TXMLName::Of(name);
   switch (key.Kind) {
     case TSettingKind::Bool: {
       auto member = std::get<bool TProjectSettings::*>(key.Member);
       // The Bootstrap button styles are on unless the file says otherwise.
       const bool onByDefault = nameView.starts_with("Bootstrap_CheckBox");
       loaded.*member = Convert(name, [&] {
-        return onByDefault ? TXMLHelper::StrToBool(content.ReadTextDefault(name, "-1"))
-                           : content.ReadBool(name);
+        return onByDefault ? TXMLHelper::StrToBool(content.ReadTextDefault(child, "-1"))
+                           : content.ReadBool(child);
       });
       return;
     }
@@ -81,7 +82,7 @@ void ReadSetting(const TSettingKey& key, const TXMLChildren& content, TProjectSe
       if (nameView == "cboTabAusrichtung") {
         // The alignment falls back to centred for any text that is no number.
         try {
-          loaded.*member = TXMLHelper::StrToInt(content.ReadText(name));
+          loaded.*member = TXMLHelper::StrToInt(content.ReadText(child));
         } catch (const EConvertError&) {
           loaded.*member = 0;
         }
@@ -89,13 +90,13 @@ void ReadSetting(const TSettingKey& key, const TXMLChildren& content, TProjectSe
       }
       const std::string def = std::to_string(defaults.*member);
       loaded.*member =
-          Convert(name, [&] { return TXMLHelper::StrToInt(content.ReadTextDefault(name, def)); });
+          Convert(name, [&] { return TXMLHelper::StrToInt(content.ReadTextDefault(child, def)); });
       return;
     }
     case TSettingKind::Base64: {
       auto member = std::get<std::string TProjectSettings::*>(key.Member);
       // Only an own template replaces the one the program holds.
-      const std::string encoded = content.ReadText(name);
+      const std::string encoded = content.ReadText(child);
       loaded.*member = encoded.empty() ? current.*member : Base64Decode(encoded);
       return;
     }
@@ -105,18 +106,18 @@ void ReadSetting(const TSettingKey& key, const TXMLChildren& content, TProjectSe
   }
   auto member = std::get<std::string TProjectSettings::*>(key.Member);
   if (nameView == "cboMailFormat") {
-    const std::string format = content.ReadText(name);
+    const std::string format = content.ReadText(child);
     const bool known = format == "html" || format == "plain" || format == "xml";
     loaded.*member = known ? format : current.*member;
   } else if (nameView == "CaptchaErrorMessage") {
-    const std::string text = content.ReadText(name);
+    const std::string text = content.ReadText(child);
     loaded.*member = text.empty() ? TQZPlatform::GetText(env.Language, "154") : text;
   } else if (nameView == "cboFormMailer") {
-    const std::string text = content.ReadText(name);
+    const std::string text = content.ReadText(child);
     const std::string fallback = env.FormMailerLinks.empty() ? "" : env.FormMailerLinks.front();
     loaded.*member = text.empty() ? fallback : text;
   } else {
-    std::string text = content.ReadText(name);
+    std::string text = content.ReadText(child);
     loaded.*member = text.empty() ? defaults.*member : std::move(text);
   }
 }

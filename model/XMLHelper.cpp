@@ -128,12 +128,11 @@ int TXMLHelper::StrToInt(const std::string& text) {
 
 namespace {
 
-// A cheap hash of the name's bytes (h * 33 + c, shifts and adds only).
-std::uint32_t NameHash(const char* name) {
-  std::uint32_t h = 5381;
-  for (; *name != '\0'; ++name) h = (h << 5) + h + static_cast<unsigned char>(*name);
-  // The low bits pick the slot: fold the high ones in.
-  return h ^ (h >> 15);
+// Names are short: a plain loop beats a call to strcmp.
+bool SameName(const char* a, const char* b) {
+  for (; *a == *b; ++a, ++b)
+    if (*a == '\0') return true;
+  return false;
 }
 
 }  // namespace
@@ -145,7 +144,7 @@ TXMLChildren::TXMLChildren(pugi::xml_node parent) {
     if (*name == '\0') continue;  // text and other nameless nodes
     // At most half full, so that probes stay short.
     if (++used * 2 > mask_ + 1) Grow();
-    Insert(NameHash(name), n.internal_object(), name);
+    Insert(TXMLName::HashOf(name), n.internal_object(), name);
   }
 }
 
@@ -158,7 +157,7 @@ void TXMLChildren::Insert(std::uint32_t hash, pugi::xml_node_struct* node, const
       return;
     }
     // A later child of a name already held is never found by name.
-    if (slot.Hash == hash && std::strcmp(pugi::xml_node(slot.Node).name(), name) == 0) return;
+    if (slot.Hash == hash && SameName(pugi::xml_node(slot.Node).name(), name)) return;
   }
 }
 
@@ -180,25 +179,25 @@ void TXMLChildren::Grow() {
   }
 }
 
-pugi::xml_node TXMLChildren::Child(const char* name) const {
-  const std::uint32_t hash = NameHash(name);
+pugi::xml_node TXMLChildren::Child(TXMLName name) const {
+  const std::uint32_t hash = name.Hash;
   for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
     const TSlot& slot = slots_[i];
     if (slot.Node == nullptr) return {};
-    if (slot.Hash == hash && std::strcmp(pugi::xml_node(slot.Node).name(), name) == 0)
+    if (slot.Hash == hash && SameName(pugi::xml_node(slot.Node).name(), name.Text))
       return pugi::xml_node(slot.Node);
   }
 }
 
-std::string TXMLChildren::ReadText(const char* name) const {
+std::string TXMLChildren::ReadText(TXMLName name) const {
   return TXMLHelper::ElementText(Child(name));
 }
 
-std::string TXMLChildren::ReadTextDefault(const char* name, const std::string& def) const {
+std::string TXMLChildren::ReadTextDefault(TXMLName name, const std::string& def) const {
   std::string text = ReadText(name);
   return text.empty() ? def : text;
 }
 
-bool TXMLChildren::ReadBool(const char* name) const {
+bool TXMLChildren::ReadBool(TXMLName name) const {
   return TXMLHelper::StrToBool(ReadText(name));
 }

@@ -49,6 +49,29 @@ class TXMLHelper {
 // many values from one element: each lookup is a hash probe instead of a
 // search among the siblings. The first child of a name wins, as with
 // pugi::xml_node::child. The element must outlive the index.
+// The name of a child element with its hash; a literal name is hashed at
+// compile time.
+class TXMLName {
+ public:
+  consteval TXMLName(const char* text) : Text(text), Hash(HashOf(text)) {}
+  // A name known only at run time.
+  static TXMLName Of(const char* text) { return TXMLName(text, HashOf(text)); }
+
+  // A cheap hash of the name's bytes (h * 33 + c), its high bits folded into
+  // the low ones that pick a slot.
+  static constexpr std::uint32_t HashOf(const char* name) {
+    std::uint32_t h = 5381;
+    for (; *name != '\0'; ++name) h = (h << 5) + h + static_cast<unsigned char>(*name);
+    return h ^ (h >> 15);
+  }
+
+  const char* Text;
+  std::uint32_t Hash;
+
+ private:
+  constexpr TXMLName(const char* text, std::uint32_t hash) : Text(text), Hash(hash) {}
+};
+
 class TXMLChildren {
  public:
   explicit TXMLChildren(pugi::xml_node parent);
@@ -56,11 +79,11 @@ class TXMLChildren {
   TXMLChildren& operator=(const TXMLChildren&) = delete;
 
   // The first direct child of that name; empty when there is none.
-  pugi::xml_node Child(const char* name) const;
+  pugi::xml_node Child(TXMLName name) const;
   // As TXMLHelper::ReadText, ReadTextDefault and ReadBool with parent.
-  std::string ReadText(const char* name) const;
-  std::string ReadTextDefault(const char* name, const std::string& def) const;
-  bool ReadBool(const char* name) const;
+  std::string ReadText(TXMLName name) const;
+  std::string ReadTextDefault(TXMLName name, const std::string& def) const;
+  bool ReadBool(TXMLName name) const;
 
  private:
   struct TSlot {
