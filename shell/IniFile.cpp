@@ -50,14 +50,14 @@ std::string FolderOf(const std::string& path) {
 }
 
 // The text as the INI library should see it. A byte-order mark at the start
-// of any line is dropped: the library skips only the one at the start of the
-// file, and one further down (files joined together) would hide the section
-// header behind it or become part of a key's name. Lines that start a section
-// but name none ("[" with no "]" on the same line, or an empty "[]") are
-// dropped too: the library would take the text after such a "[" as the name
-// of a section running on into the next lines, so that the following keys
-// land in a section whose name holds a line break and change when the file
-// is written back. Line ends stay.
+// of a line (after blanks, too) is dropped: the library skips only the one
+// at the start of the file, and one further down (files joined together)
+// would hide the section header behind it or become part of a key's name.
+// Lines that start a section but name none ("[" with no "]" on the same
+// line, or an empty "[]") are dropped too: the library would take the text
+// after such a "[" as the name of a section running on into the next lines,
+// so that the following keys land in a section whose name holds a line
+// break and change when the file is written back. Line ends stay.
 std::string CleanedIniText(const std::string& text) {
   constexpr std::string_view kBom = "\xEF\xBB\xBF";
   std::string out;
@@ -67,12 +67,23 @@ std::string CleanedIniText(const std::string& text) {
     size_t end = text.find_first_of("\r\n", pos);
     if (end == std::string::npos) end = text.size();
     std::string_view line(text.data() + pos, end - pos);
-    while (line.substr(0, kBom.size()) == kBom) line.remove_prefix(kBom.size());
-    const size_t open = line.find_first_not_of(" \t");
+    // Marks among the line's leading blanks go; the blanks stay.
+    size_t lead = 0;
+    std::string blanks;
+    for (;;) {
+      if (line.substr(lead, kBom.size()) == kBom)
+        lead += kBom.size();
+      else if (lead < line.size() && (line[lead] == ' ' || line[lead] == '\t'))
+        blanks += line[lead++];
+      else
+        break;
+    }
+    line.remove_prefix(lead);
+    out += blanks;
     bool broken = false;
-    if (open != std::string_view::npos && line[open] == '[') {
-      const size_t close = line.find(']', open);
-      broken = close == std::string_view::npos || line.find_first_not_of(" \t", open + 1) == close;
+    if (!line.empty() && line[0] == '[') {
+      const size_t close = line.find(']');
+      broken = close == std::string_view::npos || line.find_first_not_of(" \t", 1) == close;
     }
     if (!broken) out.append(line);
     if (end < text.size()) out += text[end];

@@ -72,7 +72,7 @@ TEST_F(IniFileTest, ALineThatStartsASectionButNamesNoneIsSkipped) {
 TEST_F(IniFileTest, AByteOrderMarkFurtherDownHidesNoSectionAndNamesNoKey) {
   // Two files joined together, the second with its own byte-order mark.
   TIniFile ini;
-  ini.LoadFromText("\xEF\xBB\xBF[A]\r\nx=1\r\n\xEF\xBB\xBF[B]\r\ny=2\r\n\xEF\xBB\xBFz=3\r\n");
+  ini.LoadFromText("\xEF\xBB\xBF[A]\r\nx=1\r\n\xEF\xBB\xBF[B]\r\ny=2\r\n \xEF\xBB\xBFz=3\r\n");
   TIniFile back;
   back.LoadFromText(ini.ToText());
   for (const TIniFile* read : {&ini, &back}) {
