@@ -65,11 +65,12 @@ void ReplaceAllInPlace(std::string& text, std::string_view from, std::string_vie
   }
   const std::size_t newSize = oldSize + hits.size() * (to.size() - from.size());
   if (newSize > text.capacity()) {
-    // Too large for the block: build the result in a block of its exact size
-    // (growing in place would take twice the old capacity, and the old block
-    // would be held as well while its bytes are moved).
+    // Too large for the block: build the result in a new block with an
+    // eighth to spare for the small replacements that follow (growing in
+    // place would double the old capacity, and the old block would be held
+    // as well while its bytes are moved).
     std::string grown;
-    grown.reserve(newSize);
+    grown.reserve(newSize + newSize / 8);
     std::size_t read = 0;
     for (const std::size_t hit : hits) {
       grown.append(text, read, hit - read);

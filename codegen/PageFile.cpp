@@ -1,5 +1,6 @@
 #include "codegen/PageFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -226,40 +227,65 @@ void AppendSingleByte(TIconv& converter, std::string_view text, TEscape escape,
   }
 }
 
-}  // namespace
-
-std::string ConvertPageEncoding(const std::string& page, const std::string& encoding) {
-  if (encoding == "utf-8") return page;
+// Converts the page and hands the result to sink in slices, so that neither
+// the converted page nor its entities are ever held whole. A slice ends
+// before an ASCII byte: no UTF-8 sequence, and so no entity or escape, is cut
+// in two, and the result is the same as converting the piece at once.
+template <class Sink>
+void ConvertPage(const std::string& page, const std::string& encoding, Sink&& sink) {
   const TCodePage codePage = CodePageFor(encoding);
   std::unique_ptr<TIconv> converter;
   if (codePage != TCodePage::Utf8)
     converter =
         std::make_unique<TIconv>(codePage == TCodePage::Latin1 ? "ISO-8859-1" : "WINDOWS-1252");
 
+  constexpr std::size_t kSlice = 64 * 1024;
+  std::string converted;
+  std::string entities;
+  for (const TPiece& piece : SplitPage(page)) {
+    std::string_view rest = piece.Text;
+    while (!rest.empty()) {
+      std::size_t cut = std::min(rest.size(), kSlice);
+      while (cut < rest.size() && static_cast<unsigned char>(rest[cut]) >= 0x80) ++cut;
+      const std::string_view slice = rest.substr(0, cut);
+      rest.remove_prefix(cut);
+      // Entities only where the browser decodes them: in a script they would
+      // show as typed, e.g. "f&uuml;llen" in an alert.
+      if (piece.Kind == TContent::Markup) entities = ToEntities(slice);
+      const std::string_view text = piece.Kind == TContent::Markup ? entities : slice;
+      if (!converter) {
+        sink(text);  // another spelling of UTF-8: the bytes stay as the page declares
+        continue;
+      }
+      converted.clear();
+      AppendSingleByte(*converter, text, EscapeFor(piece.Kind), converted);
+      sink(std::string_view(converted));
+    }
+  }
+}
+
+}  // namespace
+
+std::string ConvertPageEncoding(const std::string& page, const std::string& encoding) {
+  if (encoding == "utf-8") return page;
   std::string result;
   result.reserve(page.size() + page.size() / 16);
-  for (const TPiece& piece : SplitPage(page)) {
-    // Entities only where the browser decodes them: in a script they would
-    // show as typed, e.g. "f&uuml;llen" in an alert.
-    std::string entities;
-    if (piece.Kind == TContent::Markup) entities = ToEntities(piece.Text);
-    const std::string_view text = piece.Kind == TContent::Markup ? entities : piece.Text;
-    if (!converter)
-      result += text;  // another spelling of UTF-8: the bytes stay as the page declares
-    else
-      AppendSingleByte(*converter, text, EscapeFor(piece.Kind), result);
-  }
+  ConvertPage(page, encoding, [&](std::string_view bytes) { result.append(bytes); });
   return result;
 }
 
 std::string WritePageFile(const std::string& path, const std::string& page,
                           const std::string& encoding) {
-  std::string bytes;
   try {
-    bytes = ConvertPageEncoding(page, encoding);
+    // Converted slice by slice straight into the file, with one final CR LF.
+    return WriteFileAtomically(path, [&](const TByteSink& sink) {
+      if (encoding == "utf-8")
+        sink(page);
+      else
+        ConvertPage(page, encoding, sink);
+      sink("\r\n");
+    });
   } catch (const std::exception& e) {
     return e.what();
   }
-  bytes += "\r\n";
-  return WriteFileAtomically(path, bytes);
 }

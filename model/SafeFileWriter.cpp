@@ -76,7 +76,7 @@ mode_t TargetMode(const std::string& target) {
   return 0666 & ~mask;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -88,6 +88,33 @@ bool WriteAll(int fd, const std::string& bytes) {
   }
   return true;
 }
+
+// Collects small pieces into writes of a useful size; a large piece goes to
+// the file as it is. Remembers the first error and writes nothing after it.
+class TBufferedFile {
+ public:
+  explicit TBufferedFile(int fd) : fd_(fd) { buffer_.reserve(kSize); }
+  void Write(std::string_view bytes) {
+    if (error_ != 0) return;
+    if (buffer_.size() + bytes.size() > kSize) Flush();
+    if (bytes.size() >= kSize) {
+      if (error_ == 0 && !WriteAll(fd_, bytes)) error_ = errno;
+    } else {
+      buffer_.append(bytes);
+    }
+  }
+  void Flush() {
+    if (error_ == 0 && !WriteAll(fd_, buffer_)) error_ = errno;
+    buffer_.clear();
+  }
+  int Error() const { return error_; }
+
+ private:
+  static constexpr size_t kSize = 64 * 1024;
+  int fd_;
+  int error_ = 0;
+  std::string buffer_;
+};
 
 void SyncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -196,6 +223,11 @@ std::string SerializeXml(const pugi::xml_document& doc) {
 }
 
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  return WriteFileAtomically(path, [&](const TByteSink& sink) { sink(bytes); });
+}
+
+std::string WriteFileAtomically(const std::string& path,
+                                const std::function<void(const TByteSink& sink)>& produce) {
   if (path.empty()) return "Cannot write a file without a name";
   const std::string target = ResolveTarget(path);
   const std::string folder = FolderOf(target);
@@ -215,7 +247,16 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
   };
 
   if (fchmod(fd, TargetMode(target)) != 0) return fail(errno, true);
-  if (!WriteAll(fd, bytes)) return fail(errno, true);
+  TBufferedFile file(fd);
+  try {
+    produce([&](std::string_view bytes) { file.Write(bytes); });
+  } catch (...) {
+    ::close(fd);
+    unlink(temp.c_str());
+    throw;
+  }
+  file.Flush();
+  if (file.Error() != 0) return fail(file.Error(), true);
   if (fsync(fd) != 0) return fail(errno, true);
   if (::close(fd) != 0) return fail(errno, false);
   if (std::rename(temp.c_str(), target.c_str()) != 0) return fail(errno, false);

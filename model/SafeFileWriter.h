@@ -3,13 +3,23 @@
 // to a temporary file in the same folder, every write is checked, the file is
 // flushed to disk and closed, and only then renamed over the target.
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include <pugixml.hpp>
 
 // Writes bytes to path atomically. Returns an empty text on success, else the
 // error message (and the target is untouched).
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// The same for bytes made while they are written: produce hands them to its
+// sink in as many pieces as it likes, so that a large file is never held
+// whole. When produce throws, the temporary file is removed, the target is
+// untouched and the exception goes on to the caller.
+using TByteSink = std::function<void(std::string_view)>;
+std::string WriteFileAtomically(const std::string& path,
+                                const std::function<void(const TByteSink& sink)>& produce);
 
 // Serialises doc as the program's XML files are written (UTF-8 declaration,
 // indentation, CR LF line ends).

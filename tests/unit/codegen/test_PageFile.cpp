@@ -148,6 +148,36 @@ TEST_F(PageFileWriteTest, WritesTheConvertedPageAndOneCrLfWithoutBom) {
   EXPECT_EQ(Read(path), "\r\n");
 }
 
+// Large pages are converted and written in slices; a slice boundary must
+// never cut a character, an entity or an escape in two.
+TEST_F(PageFileWriteTest, LargePagesComeOutAsIfConvertedWhole) {
+  struct Case {
+    const char* what;
+    std::string page, expected;
+  };
+  auto times = [](const std::string& unit, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += unit;
+    return out;
+  };
+  const Case cases[] = {
+      {"markup with entities and references throughout",
+       times("<p>" + kUUmlaut + kEuro + kEnDash + "x</p>", 20000),
+       times("<p>&uuml;&euro;&#8211;x</p>", 20000)},
+      {"a run without any ASCII byte longer than a slice", "<p>" + times(kEAcute, 70000) + "</p>",
+       "<p>" + std::string(70000, '\xE9') + "</p>"},
+      {"a long script", "<script>" + times("a" + kEnDash, 40000) + "</script>",
+       "<script>" + times("a\\u2013", 40000) + "</script>"},
+  };
+  const fs::path path = dir_ / "page.htm";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(ConvertPageEncoding(c.page, "iso-8859-1"), c.expected);
+    ASSERT_EQ(WritePageFile(path.string(), c.page, "iso-8859-1"), "");
+    EXPECT_EQ(Read(path), c.expected + "\r\n");
+  }
+}
+
 TEST_F(PageFileWriteTest, MissingFolderIsReportedAndNothingIsWritten) {
   const fs::path path = dir_ / "missing" / "page.htm";
   EXPECT_NE(WritePageFile(path.string(), kPage, "utf-8"), "");

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,32 @@ TEST_F(SafeFileWriterTest, CreatesAndReplacesFilesLeavingNoTemporaryFiles) {
   const std::string big(3 * 1024 * 1024 + 17, 'x');
   EXPECT_EQ(WriteFileAtomically(path.string(), big), "");
   EXPECT_EQ(ReadFile(path), big);
+  EXPECT_EQ(FolderEntries(work), std::vector<std::string>{"datei.xml"});
+}
+
+// Bytes made while they are written: pieces of every size arrive in order,
+// and a failure while making them leaves the old file and no temporary file.
+TEST_F(SafeFileWriterTest, WritesBytesAsTheyAreMadeAndKeepsTheOldFileWhenMakingThemFails) {
+  const fs::path path = work / "datei.xml";
+  const std::string large(200 * 1024, 'g');
+  ASSERT_EQ(WriteFileAtomically(path.string(),
+                                [&](const TByteSink& sink) {
+                                  for (int i = 0; i < 20000; ++i) sink("k");
+                                  sink(large);
+                                  sink("");
+                                  sink("ende\r\n");
+                                }),
+            "");
+  EXPECT_EQ(ReadFile(path), std::string(20000, 'k') + large + "ende\r\n");
+
+  WriteFile(path, "alt");
+  EXPECT_THROW(WriteFileAtomically(path.string(),
+                                   [&](const TByteSink& sink) {
+                                     sink(large);
+                                     throw std::runtime_error("kaputt");
+                                   }),
+               std::runtime_error);
+  EXPECT_EQ(ReadFile(path), "alt");
   EXPECT_EQ(FolderEntries(work), std::vector<std::string>{"datei.xml"});
 }
 
