@@ -4,8 +4,7 @@
 
 class TCheckBoxField : public TFormField {
  public:
-  TCheckBoxField() { Vorgabewert = "x"; }
-  std::string Vorgabewert;  // submitted when ticked
+  std::string Vorgabewert = "x";  // submitted when ticked
   std::string ClassName() const override { return "TCheckBoxField"; }
   int GeneratorKind() const override { return 3; }
   std::string TypeKey() const override { return "43"; }
