@@ -29,5 +29,7 @@ bool TFormMailerManager::SaveLinks(const std::vector<std::string>& links) {
   for (const std::string& link : links) TXMLHelper::AddTextElement(list, "formmail", link);
   std::error_code ec;
   std::filesystem::create_directories(TQZPlatform::GetUserDir(), ec);
+  // The dialog showed a malformed list as empty: keep the old file beside the new one.
+  if (IsDamagedXmlFile(GetFileName()) && SetDamagedFileAside(GetFileName()).empty()) return false;
   return SaveXmlDocument(doc, GetFileName()).empty();
 }

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <new>
 #include <string>
 
@@ -405,4 +406,23 @@ bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError
   return CheckParsed(
       doc.load_buffer_inplace_own(block, size, kParseOptions | extraOptions, pugi::encoding_utf8),
       doc, error);
+}
+
+std::string SetDamagedFileAside(const std::string& path) {
+  std::error_code ec;
+  for (int n = 1; n < 1000; ++n) {
+    const std::string aside = path + ".damaged" + (n == 1 ? "" : std::to_string(n));
+    if (std::filesystem::exists(aside, ec) || ec) continue;
+    std::filesystem::rename(path, aside, ec);
+    return ec ? std::string() : aside;
+  }
+  return {};
+}
+
+bool IsDamagedXmlFile(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  pugi::xml_document doc;
+  TXmlReadError error;
+  return !ReadXmlFile(path, doc, error) && error.Kind != "EInOutError";
 }

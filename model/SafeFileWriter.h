@@ -51,3 +51,13 @@ bool ParseXmlText(const std::string& bytes, pugi::xml_document& doc, TXmlReadErr
 // extraOptions added to the pugixml parse options.
 bool ReadXmlFile(const std::string& path, pugi::xml_document& doc, TXmlReadError& error,
                  unsigned extraOptions = 0);
+
+// Moves a file that can no longer be read as the program's XML out of the way,
+// to path + ".damaged" (or ".damaged2", ".damaged3", ... when taken), so that
+// a fresh file can take its place without destroying what the user had.
+// Returns the new name, or an empty text when the file could not be moved.
+std::string SetDamagedFileAside(const std::string& path);
+
+// True when path exists but is not a readable document of the program's XML
+// (the case in which writing a fresh file would lose the old content).
+bool IsDamagedXmlFile(const std::string& path);

@@ -70,7 +70,8 @@ bool TFormFieldTemplateManager::AddTemplate(const TFormField& field) {
     // A list that exists but cannot be read is kept: writing now would lose it.
     std::error_code ec;
     if (error.Kind == "EInOutError" && std::filesystem::exists(GetFileName(), ec)) return false;
-    // A missing or malformed list starts afresh.
+    // A malformed list is set aside, not overwritten; then the list starts afresh.
+    if (IsDamagedXmlFile(GetFileName()) && SetDamagedFileAside(GetFileName()).empty()) return false;
     doc.append_child("vorlagen");
   }
   field.SaveToXML(doc.document_element().append_child("feld"));

@@ -125,12 +125,16 @@ TEST_F(FieldTemplateManagerTest, MissingBrokenOrOddFilesReadAsEmptyAndNeverFail)
   EXPECT_NE(TFormFieldTemplateManager::CreateFieldFromTemplate(0), nullptr);
   EXPECT_EQ(TFormFieldTemplateManager::CreateFieldFromTemplate(1), nullptr);
 
-  // A broken list is started afresh when a template is stored.
-  WriteFile(File(), "<v><feld>");
+  // A broken list is started afresh when a template is stored; the broken
+  // file is kept beside it, each time under a name of its own.
   TZwField text;
   text.Name = "hinweis";
-  ASSERT_TRUE(TFormFieldTemplateManager::AddTemplate(text));
-  EXPECT_EQ(TFormFieldTemplateManager::GetTemplateNames(), std::vector<std::string>{"hinweis"});
+  for (const char* aside : {".damaged", ".damaged2"}) {
+    WriteFile(File(), "<v><feld>");
+    ASSERT_TRUE(TFormFieldTemplateManager::AddTemplate(text));
+    EXPECT_EQ(TFormFieldTemplateManager::GetTemplateNames(), std::vector<std::string>{"hinweis"});
+    EXPECT_EQ(ReadFile(File() + aside), "<v><feld>");
+  }
 }
 
 }  // namespace

@@ -85,4 +85,17 @@ TEST_F(FormMailerManagerTest, AFailedSaveReportsFalseAndKeepsTheOldList) {
   EXPECT_EQ(FolderEntries(userDir), std::vector<std::string>{"formmailers.xml"});
 }
 
+// A list that no longer reads as XML was shown as empty; saving the new list
+// keeps the old file beside it instead of destroying it.
+TEST_F(FormMailerManagerTest, SavingOverABrokenListKeepsItAside) {
+  const std::string file = TFormMailerManager::GetFileName();
+  WriteFile(file, "<xml><formmailers><formmail>https://example.com/a.php");
+  ASSERT_TRUE(TFormMailerManager::SaveLinks({"https://example.com/b.php"}));
+  EXPECT_EQ(TFormMailerManager::LoadLinks(), std::vector<std::string>{"https://example.com/b.php"});
+  EXPECT_EQ(ReadFile(file + ".damaged"), "<xml><formmailers><formmail>https://example.com/a.php");
+  // A readable list is simply replaced.
+  ASSERT_TRUE(TFormMailerManager::SaveLinks({}));
+  EXPECT_FALSE(fs::exists(file + ".damaged2"));
+}
+
 }  // namespace
