@@ -4,6 +4,9 @@
 // read again the same.
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,23 @@
 
 using namespace fuzzsupport;
 
+namespace {
+
+// A list that does not read as XML is set aside before a fresh one is
+// written: the copy beside it must hold exactly the old bytes. The copy is
+// removed so that every input starts with the same folder.
+void CheckSetAside(const std::string& file, const std::string& oldBytes) {
+  const std::string aside = file + ".damaged";
+  if (std::filesystem::exists(aside)) {
+    std::ifstream in(aside, std::ios::binary);
+    const std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    FUZZ_CHECK(kept == oldBytes);
+    std::filesystem::remove(aside);
+  }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   InitPlatform();
   const std::vector<std::string> files = SplitInput(data, size, 2);
@@ -20,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   WriteFile(TFormMailerManager::GetFileName(), files[0]);
   const std::vector<std::string> links = TFormMailerManager::LoadLinks();
   FUZZ_CHECK(TFormMailerManager::SaveLinks(links));
+  CheckSetAside(TFormMailerManager::GetFileName(), files[0]);
   FUZZ_CHECK(TFormMailerManager::LoadLinks() == links);
 
   WriteFile(TFormFieldTemplateManager::GetFileName(), files[1]);
@@ -30,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::unique_ptr<TFormField> field = TFormFieldTemplateManager::CreateFieldFromTemplate(i);
     if (!field) continue;
     FUZZ_CHECK(TFormFieldTemplateManager::AddTemplate(*field));
+    CheckSetAside(TFormFieldTemplateManager::GetFileName(), files[1]);
     std::vector<std::string> added = TFormFieldTemplateManager::GetTemplateNames();
     FUZZ_CHECK(added.size() == names.size() + 1);
     FUZZ_CHECK(added.back() == field->Name);
