@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "codegen/HtmlTools.h"
 #include "model/FormField.h"
 
 class TDropDownField;
@@ -18,6 +19,17 @@ std::string StdFieldClass(bool useFieldClass);
 // The two lines that open every standard field row (label cell, then the
 // opening of the field cell), each ending in CR LF.
 std::string StdRowOpening(const std::string& label);
+
+// The whole row of a one-line input (type "text" or "password") of a field
+// that has Vorgabewert, VorgabeLoeschen, Groesse and MaxLaenge (single-line,
+// password).
+template <class F>
+std::string StdTextInputRow(const char* type, const F& f, bool useFieldClass) {
+  return StdRowOpening(f.Beschriftung) + "<input type=\"" + type + "\" name=\"" + f.Name + "\" " +
+         ValueAttr(f.VorgabeLoeschen, f.Vorgabewert) + " size=\"" + f.Groesse + "\" maxlength=\"" +
+         f.MaxLaenge + "\"" + StdFieldClass(useFieldClass) + "> " + f.BeschriftungNach +
+         "</td></tr>" + kCRLF;
+}
 
 // The items of a drop-down or radio list: Felder cut at "#", CR and LF outside
 // quotes, leading blanks and tabs skipped, empty items dropped.

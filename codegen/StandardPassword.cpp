@@ -6,11 +6,7 @@
 #include "model/uPasswortFieldClass.h"
 
 std::string TStandardPassword::GetHtmlCode() {
-  const auto& f = static_cast<const TPassField&>(Field);
-  return StdRowOpening(f.Beschriftung) + "<input type=\"password\" name=\"" + f.Name + "\" " +
-         ValueAttr(f.VorgabeLoeschen, f.Vorgabewert) + " size=\"" + f.Groesse + "\" maxlength=\"" +
-         f.MaxLaenge + "\"" + StdFieldClass(UseFieldClass) + "> " + f.BeschriftungNach +
-         "</td></tr>" + kCRLF;
+  return StdTextInputRow("password", static_cast<const TPassField&>(Field), UseFieldClass);
 }
 
 std::string TStandardPassword::GetCheckScript() {

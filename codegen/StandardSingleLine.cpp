@@ -6,11 +6,7 @@
 #include "model/uSingleLineClass.h"
 
 std::string TStandardSingleLine::GetHtmlCode() {
-  const auto& f = static_cast<const TEinzField&>(Field);
-  return StdRowOpening(f.Beschriftung) + "<input type=\"text\" name=\"" + f.Name + "\" " +
-         ValueAttr(f.VorgabeLoeschen, f.Vorgabewert) + " size=\"" + f.Groesse + "\" maxlength=\"" +
-         f.MaxLaenge + "\"" + StdFieldClass(UseFieldClass) + "> " + f.BeschriftungNach +
-         "</td></tr>" + kCRLF;
+  return StdTextInputRow("text", static_cast<const TEinzField&>(Field), UseFieldClass);
 }
 
 std::string TStandardSingleLine::GetCheckScript() {
