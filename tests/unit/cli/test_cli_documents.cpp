@@ -1,60 +1,21 @@
 // quazel-cli check and resave, run as the built program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "../model/ProjectTestSupport.h"
+#include "CliTestSupport.h"
 #include "model/ProjectFile.h"
 
-using namespace projecttest;
+using namespace clitest;
 
 namespace {
 
-struct RunResult {
-  int Exit = -1;
-  std::string Out;
-  std::string Err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-class CliDocumentsTest : public FolderTest {
+class CliDocumentsTest : public CliTest {
  protected:
-  void SetUp() override {
-    FolderTest::SetUp();
-    home = root / "home";
-    xdg = root / "xdg";
-    fs::create_directories(home);
-    fs::create_directories(xdg);
-  }
-
-  // Runs quazel-cli with a clean environment whose per-user folder is xdg.
-  RunResult Run(const std::vector<std::string>& args) {
-    std::string cmd = "cd " + Quote(work.string()) +
-                      " && env -i PATH=/usr/bin:/bin HOME=" + Quote(home.string()) +
-                      " XDG_DATA_HOME=" + Quote(xdg.string()) + " " + Quote(QUAZEL_CLI);
-    for (const std::string& a : args) cmd += " " + Quote(a);
-    const fs::path out = root / "stdout", err = root / "stderr";
-    cmd += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-    const int status = std::system(cmd.c_str());
-    RunResult r;
-    r.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.Out = ReadFile(out);
-    r.Err = ReadFile(err);
-    return r;
-  }
-
   std::string Fixture(const char* name) { return std::string(QUAZEL_FIXTURES_DIR) + name; }
   std::string ProgramDir() { return programDir.string(); }
-
-  fs::path home, xdg;
 };
 
 TEST_F(CliDocumentsTest, CheckPrintsFieldCountAndLayout) {

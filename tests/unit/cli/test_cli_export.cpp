@@ -1,56 +1,26 @@
 // quazel-cli export, run as the built program: the page on standard output,
 // the page file with -o, a fixed form number, and a missing template.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "../model/ProjectTestSupport.h"
+#include "CliTestSupport.h"
 #include "codegen/PageFile.h"
 #include "codegen/uCodeExport.h"
 #include "model/ProjectFile.h"
 
-using namespace projecttest;
+using namespace clitest;
 
 namespace {
 
-struct RunResult {
-  int Exit = -1;
-  std::string Out;
-  std::string Err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-class CliExportTest : public FolderTest {
+class CliExportTest : public CliTest {
  protected:
   void SetUp() override {
-    FolderTest::SetUp();
-    fs::create_directories(root / "home");
+    CliTest::SetUp();
     project = ContactProject();
     project.Settings.edtBetreff = "Anfrage über das Formular";
-  }
-
-  // Runs quazel-cli in work with a clean environment and its own per-user folder.
-  RunResult Run(const std::vector<std::string>& args) {
-    std::string cmd = "cd " + Quote(work.string()) +
-                      " && env -i PATH=/usr/bin:/bin HOME=" + Quote((root / "home").string()) +
-                      " XDG_DATA_HOME=" + Quote((root / "xdg").string()) + " " + Quote(QUAZEL_CLI);
-    for (const std::string& a : args) cmd += " " + Quote(a);
-    const fs::path out = root / "stdout", err = root / "stderr";
-    cmd += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-    const int status = std::system(cmd.c_str());
-    RunResult r;
-    r.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.Out = ReadFile(out);
-    r.Err = ReadFile(err);
-    return r;
   }
 
   // Saves project to work/name and returns the path.

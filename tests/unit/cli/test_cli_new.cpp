@@ -2,32 +2,19 @@
 // language with the chosen layout, ready to export; the German stand-in; exit
 // statuses.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "../model/ProjectTestSupport.h"
+#include "CliTestSupport.h"
 #include "model/NewProject.h"
 #include "model/ProjectFile.h"
 
-using namespace projecttest;
+using namespace clitest;
 
 namespace {
-
-struct RunResult {
-  int Exit = -1;
-  std::string Out;
-  std::string Err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
 
 // Every HTML comment of the page that is not the opening of a script or style
 // comment ("<!--" at the end of a line), with how often it occurs.
@@ -45,33 +32,8 @@ std::map<std::string, int> Comments(const std::string& page) {
   return found;
 }
 
-class CliNewTest : public FolderTest {
+class CliNewTest : public CliTest {
  protected:
-  void SetUp() override {
-    FolderTest::SetUp();
-    home = root / "home";
-    xdg = root / "xdg";
-    fs::create_directories(home);
-    fs::create_directories(xdg);
-  }
-
-  // Runs quazel-cli in work with a clean environment whose per-user folder is
-  // xdg/Quazel.
-  RunResult Run(const std::vector<std::string>& args) {
-    std::string cmd = "cd " + Quote(work.string()) +
-                      " && env -i PATH=/usr/bin:/bin HOME=" + Quote(home.string()) +
-                      " XDG_DATA_HOME=" + Quote(xdg.string()) + " " + Quote(QUAZEL_CLI);
-    for (const std::string& a : args) cmd += " " + Quote(a);
-    const fs::path out = root / "stdout", err = root / "stderr";
-    cmd += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-    const int status = std::system(cmd.c_str());
-    RunResult r;
-    r.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.Out = ReadFile(out);
-    r.Err = ReadFile(err);
-    return r;
-  }
-
   // A copy of the installation folder without the named files.
   fs::path InstallationWithout(const std::vector<std::string>& missing) {
     const fs::path dir = root / "installation";
@@ -80,8 +42,6 @@ class CliNewTest : public FolderTest {
     for (const std::string& name : missing) EXPECT_TRUE(fs::remove(dir / name)) << name;
     return dir;
   }
-
-  fs::path home, xdg;
 };
 
 struct LanguageCase {
