@@ -23,18 +23,13 @@
 #include "shell/Base64.h"
 #include "shell/QZPlatform.h"
 
+#include "CodegenTestSupport.h"
+
+using namespace codegentest;
+
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string s;
-  for (std::string_view line : lines) {
-    s += line;
-    s += "\r\n";
-  }
-  return s;
-}
 
 // Undoes the scrambling the formmailer undoes.
 std::string Unscramble(const std::string& text) {
@@ -64,17 +59,11 @@ class TProbeExport : public TCodeExport {
   std::string template_;
 };
 
-class RecordingServices : public IPlatformServices {
- public:
-  void ShowMessage(const std::string&) override {}
-  void OpenURL(const std::string&) override {}
-};
-
 class CodeExportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TQZPlatform::SetProgramDir(QUAZEL_DATA_DIR);
-    TQZPlatform::SetServices(std::make_shared<RecordingServices>());
+    TQZPlatform::SetServices(std::make_shared<SilentServices>());
     options.FormId = 4711;
   }
   void TearDown() override {

@@ -17,32 +17,11 @@
 #include "model/uSingleLineClass.h"
 #include "shell/QZPlatform.h"
 
+#include "CodegenTestSupport.h"
+
+using namespace codegentest;
+
 namespace {
-
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string s;
-  for (std::string_view line : lines) {
-    s += line;
-    s += "\r\n";
-  }
-  return s;
-}
-
-class SilentServices : public IPlatformServices {
- public:
-  void ShowMessage(const std::string&) override {}
-  void OpenURL(const std::string&) override {}
-};
-
-// The markers left in a page, each once.
-std::set<std::string> Markers(const std::string& page) {
-  static const std::regex marker("<!-- ?[A-Za-z0-9_]+ ?-->");
-  std::set<std::string> found;
-  for (auto it = std::sregex_iterator(page.begin(), page.end(), marker);
-       it != std::sregex_iterator(); ++it)
-    found.insert(it->str());
-  return found;
-}
 
 class HTMLGenTest : public ::testing::Test {
  protected:

@@ -35,20 +35,15 @@
 #include "model/uZwFieldClass.h"
 #include "shell/QZPlatform.h"
 
+#include "CodegenTestSupport.h"
+
+using namespace codegentest;
+
 namespace {
 
 namespace fs = std::filesystem;
 
 // Each line followed by CR LF; "" gives an empty line.
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string s;
-  for (std::string_view line : lines) {
-    s += line;
-    s += "\r\n";
-  }
-  return s;
-}
-
 std::string RowA(const std::string& label) {
   return "<tr><td align=\"right\"  valign=\"top\" class=\"my\" nowrap>" + label + "</td>";
 }
